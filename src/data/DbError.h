@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+
+// A failure of the data layer; its description is what the trapped-failure messages show.
+class DbError : public std::exception {
+public:
+    explicit DbError(QString description) : description_(std::move(description)), utf8_(description_.toUtf8()) {}
+    const QString& description() const { return description_; }
+    const char* what() const noexcept override { return utf8_.constData(); }
+
+private:
+    QString description_;
+    QByteArray utf8_;
+};

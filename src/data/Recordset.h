@@ -1,0 +1,102 @@
+#pragma once
+
+#include "data/Value.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Connection;
+
+// A client-side copy of one SELECT text with a current-row cursor.
+// Editable and Grid sets over "SELECT * FROM <table> ..." may be changed and written back;
+// Snapshot sets, and sets over any other SELECT, are read-only.
+// Operations that need a current row, or that fail in the database, throw DbError.
+class Recordset {
+public:
+    enum class Mode { Editable, Snapshot, Grid };
+
+    Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Runs the SELECT text and copies its rows. Returns whether the set is open; never throws.
+    bool Open(const QString& sql, std::shared_ptr<Connection> connection, Mode mode);
+    void Close();
+    bool IsOpen() const { return open_; }
+    int State() const { return open_ ? 1 : 0; }
+    const QString& LastError() const { return lastError_; }
+    const QString& Source() const { return sql_; }
+    bool IsUpdatable() const { return !table_.isEmpty(); }
+
+    int RecordCount() const;
+    int FieldCount() const { return static_cast<int>(names_.size()); }
+    QString FieldName(int pos) const;
+    bool AtBOF() const;
+    bool AtEOF() const;
+    // The current row's index counted from 0, or -1 when there is none.
+    int CurrentIndex() const;
+
+    // A pending new or changed row is written first, as the screens expect.
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious();
+    void MoveLast();
+
+    Value Field(int pos) const;
+    QString FieldText(int pos) const;
+    // Changes the current row in the copy only; Update writes it.
+    void SetField(int pos, const Value& v);
+    void SetField(int pos, const QString& text) { SetField(pos, Value::text(text)); }
+
+    void AddNew();
+    void Update();
+    void CancelUpdate();
+    bool EditPending() const { return edit_ != Edit::None; }
+    // Removes the current row from the copy and from the file; no row is current until a move.
+    void Delete();
+    // Runs the SELECT text again; the cursor is then on the first row.
+    void Requery();
+
+    // Bytes the copy holds, for the benchmark.
+    size_t MemoryBytes() const;
+
+private:
+    enum class Edit { None, Change, New };
+
+    bool load();
+    void requireOpen() const;
+    void requireCurrent() const;
+    void requireUpdatable() const;
+    void commitPending();
+    int storedRows() const { return static_cast<int>(rowStart_.size()); }
+    const char* cell(int row, int pos) const;
+    long long rowidOf(int row) const;
+    std::vector<Value> rowValues(int row) const;
+    // Reads the row back from the file so the copy holds what the file holds.
+    void refreshRow(long long rowid, int row);
+
+    std::shared_ptr<Connection> conn_;
+    QString sql_;
+    QString table_; // set only for updatable sets
+    Mode mode_ = Mode::Snapshot;
+    bool open_ = false;
+    QString lastError_;
+
+    QStringList names_;
+    std::vector<bool> isDate_;
+    // Rows encoded one after another: [rowid for updatable sets] then every cell.
+    std::string arena_;
+    std::vector<size_t> rowStart_;
+    mutable int cachedRow_ = -1;
+    mutable std::vector<unsigned> cellOffset_;
+
+    int pos_ = 0;
+    bool onDeleted_ = false;
+    Edit edit_ = Edit::None;
+    int editReturnPos_ = 0;
+    std::vector<Value> pending_;
+    std::vector<bool> changed_;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes MsgBox show real message boxes.
+void installWidgetMessages();

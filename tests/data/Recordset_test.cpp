@@ -1,0 +1,250 @@
+#include "data/DbError.h"
+#include "data/Recordset.h"
+#include "data/modConnectDB.h"
+#include "support/AppFixture.h"
+
+using Mode = Recordset::Mode;
+
+class RecordsetTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        connect();
+    }
+    // Three out-patients, added behind the program's back.
+    void addPatients() {
+        execSql(dbPath(), "INSERT INTO SettingsOutPatient (EmployeeID, FirstName) VALUES "
+                          "('OP1','Asha'),('OP2','Bala'),('OP3','Chitra')");
+    }
+    static QString name(const Recordset& rs) { return rs.FieldText(1); }
+};
+
+TEST_F(RecordsetTest, EmptyTableHasNoCurrentRow) {
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient", DbConnection, Mode::Editable));
+    EXPECT_EQ(rs.RecordCount(), 0);
+    EXPECT_EQ(rs.FieldCount(), 11);
+    EXPECT_TRUE(rs.AtBOF());
+    EXPECT_TRUE(rs.AtEOF());
+    EXPECT_NO_THROW(rs.MoveFirst());
+    EXPECT_NO_THROW(rs.MoveLast());
+    EXPECT_TRUE(rs.AtEOF());
+    EXPECT_THROW(rs.Field(0), DbError);
+    EXPECT_THROW(rs.MoveNext(), DbError);
+    EXPECT_THROW(rs.Delete(), DbError);
+}
+
+TEST_F(RecordsetTest, MovesAndEndFlags) {
+    addPatients();
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    ASSERT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(name(rs), "Asha");
+    rs.MovePrevious();
+    EXPECT_TRUE(rs.AtBOF());
+    EXPECT_FALSE(rs.AtEOF());
+    EXPECT_THROW(rs.MovePrevious(), DbError);
+    rs.MoveNext();
+    EXPECT_EQ(name(rs), "Asha");
+    rs.MoveLast();
+    EXPECT_EQ(name(rs), "Chitra");
+    rs.MoveNext();
+    EXPECT_TRUE(rs.AtEOF());
+    try {
+        rs.Field(1);
+        FAIL() << "read past the end";
+    } catch (const DbError& e) {
+        EXPECT_FALSE(e.description().isEmpty());
+    }
+    rs.MovePrevious();
+    EXPECT_EQ(name(rs), "Chitra");
+}
+
+TEST_F(RecordsetTest, AddedRowReachesFileButNotSnapshotUntilRequery) {
+    Recordset work, snap;
+    ASSERT_TRUE(work.Open("SELECT * FROM SettingsOutPatient", DbConnection, Mode::Editable));
+    ASSERT_TRUE(snap.Open("SELECT * FROM SettingsOutPatient", DbConnection, Mode::Snapshot));
+    work.AddNew();
+    EXPECT_EQ(work.RecordCount(), 1);
+    work.SetField(0, "OP7");
+    // Quotes and SQL must be stored as typed, never run.
+    work.SetField(1, "O'Brien\"); DROP TABLE SettingsOutPatient; --");
+    EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM SettingsOutPatient"), "0");
+    work.Update();
+    EXPECT_EQ(querySql(dbPath(), "SELECT FirstName FROM SettingsOutPatient"),
+              "O'Brien\"); DROP TABLE SettingsOutPatient; --");
+    EXPECT_TRUE(querySql(dbPath(), "SELECT quote(LastName) FROM SettingsOutPatient") == "NULL");
+    EXPECT_EQ(work.FieldText(0), "OP7");
+    EXPECT_EQ(snap.RecordCount(), 0);
+    snap.Requery();
+    EXPECT_EQ(snap.RecordCount(), 1);
+    EXPECT_EQ(snap.FieldText(0), "OP7");
+}
+
+TEST_F(RecordsetTest, DeleteLastAndOnlyRow) {
+    addPatients();
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    rs.MoveLast();
+    rs.Delete();
+    EXPECT_THROW(rs.Field(0), DbError) << "no row is current after a delete";
+    rs.MoveNext();
+    EXPECT_TRUE(rs.AtEOF());
+    rs.MoveLast();
+    EXPECT_EQ(name(rs), "Bala");
+    EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM SettingsOutPatient"), "2");
+
+    // Deleting a middle row: the next row takes its place.
+    rs.MoveFirst();
+    rs.Delete();
+    rs.MoveNext();
+    EXPECT_EQ(name(rs), "Bala");
+    rs.Delete();
+    EXPECT_EQ(rs.RecordCount(), 0);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.AtEOF());
+    EXPECT_TRUE(rs.AtBOF());
+    EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM SettingsOutPatient"), "0");
+}
+
+TEST_F(RecordsetTest, CancelUpdateReturnsToPreviousRow) {
+    addPatients();
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    rs.MoveNext();
+    rs.AddNew();
+    rs.SetField(1, "Never saved");
+    rs.CancelUpdate();
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(name(rs), "Bala");
+
+    rs.SetField(1, "Changed");
+    EXPECT_EQ(name(rs), "Changed");
+    rs.CancelUpdate();
+    EXPECT_EQ(name(rs), "Bala");
+    EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM SettingsOutPatient WHERE FirstName='Bala'"), "1");
+}
+
+TEST_F(RecordsetTest, EditWritesOnlyItsOwnRow) {
+    // Two identical rows: the write-back must find its row by identity, not by value.
+    execSql(dbPath(), "INSERT INTO SettingsLab VALUES ('CBC','100'),('CBC','100')");
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsLab", DbConnection, Mode::Editable));
+    rs.MoveLast();
+    rs.SetField(1, "150");
+    rs.Update();
+    EXPECT_EQ(querySql(dbPath(), "SELECT group_concat(Amount, ',') FROM (SELECT Amount FROM SettingsLab ORDER BY rowid)"),
+              "100,150");
+    EXPECT_EQ(rs.FieldText(1), "150");
+}
+
+TEST_F(RecordsetTest, RequeryPutsCursorOnFirstRow) {
+    addPatients();
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    rs.MoveLast();
+    execSql(dbPath(), "INSERT INTO SettingsOutPatient (EmployeeID, FirstName) VALUES ('OP0','Zero')");
+    rs.Requery();
+    EXPECT_EQ(rs.RecordCount(), 4);
+    EXPECT_EQ(rs.CurrentIndex(), 0);
+    EXPECT_EQ(name(rs), "Zero");
+}
+
+TEST_F(RecordsetTest, ReadOnlySetsRefuseWrites) {
+    addPatients();
+    Recordset snap, distinct;
+    ASSERT_TRUE(snap.Open("SELECT * FROM SettingsOutPatient", DbConnection, Mode::Snapshot));
+    EXPECT_THROW(snap.SetField(1, "x"), DbError);
+    EXPECT_THROW(snap.AddNew(), DbError);
+    EXPECT_THROW(snap.Delete(), DbError);
+    ASSERT_TRUE(distinct.Open("SELECT DISTINCT(FirstName) FROM SettingsOutPatient", DbConnection, Mode::Editable));
+    EXPECT_EQ(distinct.RecordCount(), 3);
+    EXPECT_THROW(distinct.SetField(0, "x"), DbError);
+    EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM SettingsOutPatient WHERE FirstName='x'"), "0");
+}
+
+TEST_F(RecordsetTest, ValuesKeepTheirKinds) {
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM OutPatientPrintDetails", DbConnection, Mode::Editable));
+    for (int bill : {10, 9, 100}) {
+        rs.AddNew();
+        rs.SetField(0, QString::number(bill)); // the bill-number label's text
+        rs.SetField(1, Value::date(QDate(2026, 3, bill % 28 + 1)));
+        rs.SetField(9, " 150");
+        rs.SetField(12, "Available");
+        rs.Update();
+    }
+    // A date written as the picker shows it is stored in the date form too.
+    rs.AddNew();
+    rs.SetField(0, Value::number(11));
+    rs.SetField(1, "07/12/2026");
+    rs.Update();
+    EXPECT_EQ(querySql(dbPath(), "SELECT Date FROM OutPatientPrintDetails WHERE BillNo=11"), "2026-12-07");
+    EXPECT_EQ(querySql(dbPath(), "SELECT Date FROM OutPatientPrintDetails WHERE BillNo=10"), "2026-03-11");
+
+    Recordset sorted;
+    ASSERT_TRUE(sorted.Open("SELECT * FROM OutPatientPrintDetails Order by BillNo", DbConnection, Mode::Editable));
+    QStringList order;
+    for (sorted.MoveFirst(); !sorted.AtEOF(); sorted.MoveNext()) order << sorted.FieldText(0);
+    EXPECT_EQ(order, QStringList({"9", "10", "11", "100"}));
+    sorted.MoveFirst();
+    EXPECT_EQ(sorted.Field(0).kind(), Value::Kind::Number);
+    EXPECT_EQ(sorted.Field(1).kind(), Value::Kind::Date);
+    EXPECT_EQ(sorted.Field(1).toDate(), QDate(2026, 3, 10));
+    EXPECT_EQ(sorted.FieldText(1), "10/03/2026");
+    EXPECT_EQ(sorted.FieldText(9), " 150") << "texts are kept with their blanks";
+    EXPECT_TRUE(sorted.Field(2).isNull());
+    EXPECT_EQ(sorted.FieldText(2), "");
+}
+
+TEST_F(RecordsetTest, AutoNumberedKeyIsFilledOnUpdate) {
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsNewUser", DbConnection, Mode::Editable));
+    rs.AddNew();
+    rs.SetField(1, "nurse");
+    rs.Update();
+    EXPECT_EQ(rs.FieldText(0), "2");
+    EXPECT_EQ(rs.RecordCount(), 2);
+}
+
+TEST_F(RecordsetTest, FailedUpdateKeepsPendingRowAndReportsIt) {
+    addPatients();
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    execSql(dbPath(), "DELETE FROM SettingsOutPatient WHERE EmployeeID='OP1'");
+    rs.SetField(1, "Lost?");
+    EXPECT_THROW(rs.Update(), DbError);
+    EXPECT_TRUE(rs.EditPending());
+    rs.CancelUpdate();
+    EXPECT_EQ(name(rs), "Asha");
+}
+
+TEST_F(RecordsetTest, BadSelectDoesNotOpen) {
+    Recordset rs;
+    EXPECT_FALSE(rs.Open("SELECT * FROM NoSuchTable", DbConnection, Mode::Editable));
+    EXPECT_EQ(rs.State(), 0);
+    EXPECT_FALSE(rs.LastError().isEmpty());
+    EXPECT_THROW(rs.MoveFirst(), DbError);
+    EXPECT_FALSE(rs.Open("SELECT * FROM SettingsLab", nullptr, Mode::Editable));
+}
+
+TEST_F(RecordsetTest, TransactionIsAllOrNothing) {
+    Recordset bills;
+    ASSERT_TRUE(bills.Open("SELECT * FROM OutPatientPrintDetails", DbConnection, Mode::Editable));
+    {
+        Connection::Transaction t(*DbConnection);
+        bills.AddNew();
+        bills.SetField(0, "1");
+        bills.Update();
+        // Left without commit, as when the counter write that follows fails.
+    }
+    EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM OutPatientPrintDetails"), "0");
+    {
+        Connection::Transaction t(*DbConnection);
+        bills.AddNew();
+        bills.SetField(0, "2");
+        bills.Update();
+        t.commit();
+    }
+    EXPECT_EQ(querySql(dbPath(), "SELECT BillNo FROM OutPatientPrintDetails"), "2");
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "support/MessageRecorder.h"
+
+#include <QDate>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Each test gets a fresh application folder holding the delivered database, sanavo.ini and the
+// pictures; messages are recorded, today is fixed and ending the program is only counted.
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString folder() const { return dir_->path(); }
+    QString dbPath() const { return dir_->path() + "/sanavodb.mdb"; }
+    // Opens DbConnection on the test folder; fails the test when it does not open.
+    void connect();
+
+    static const QDate kToday;
+    MessageRecorder messages;
+    int programEnds = 0;
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+// Runs SQL on the test database behind the program's back (to set up rows or to check them).
+void execSql(const QString& dbPath, const QString& sql);
+// The first column of the first row, as text.
+QString querySql(const QString& dbPath, const QString& sql);
