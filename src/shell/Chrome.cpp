@@ -1,15 +1,171 @@
 #include "shell/Chrome.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-#include <QWidget>
+#include "data/Environment.h"
+#include "shell/Palette.h"
+#include "shell/clsStyle.h"
 
-// First cut: size, caption and centring. The drawn title bar, the background and the dragging
-// are added with the main window.
-void FormDesign(QWidget* screen, const QString& caption, int heightTwips, int widthTwips) {
-    screen->setWindowTitle(caption);
-    screen->resize(toPixels(widthTwips), toPixels(heightTwips));
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QScreen>
+
+namespace {
+
+QPointer<QWidget> g_host;
+std::optional<QRect> g_workArea;
+
+constexpr int CornerEllipse = 36;
+
+QPainterPath roundedOutline(const QRectF& r) {
+    QPainterPath p;
+    p.addRoundedRect(r, CornerEllipse / 2.0, CornerEllipse / 2.0);
+    return p;
 }
+
+// The thin frame along the rounded edge, drawn above the window's contents; clicks pass through it.
+class EdgeFrame : public QWidget {
+public:
+    explicit EdgeFrame(QWidget* window) : QWidget(window) {
+        setObjectName("EdgeFrame");
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Palette::slate(), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(roundedOutline(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5)));
+    }
+};
+
+// What FormDesign put on a window; keeps the pieces placed when the window changes size.
+class ChromeParts : public QObject {
+public:
+    explicit ChromeParts(QWidget* window) : QObject(window), window_(window) {
+        setObjectName("ChromeParts");
+        window->installEventFilter(this);
+    }
+
+    QWidget* window_;
+    TitleBar* title = nullptr;
+    QLabel* background = nullptr;
+    EdgeFrame* frame = nullptr;
+    int backgroundInset = 0;
+
+    void place() {
+        const QSize s = window_->size();
+        if (background)
+            background->setGeometry(backgroundInset, backgroundInset, s.width() - 2 * backgroundInset,
+                                    s.height() - 2 * backgroundInset);
+        if (title) title->setGeometry(0, 0, s.width(), TitleBarHeight);
+        if (frame) frame->setGeometry(0, 0, s.width(), s.height());
+        window_->setMask(
+            QRegion(roundedOutline(QRectF(0, 0, s.width(), s.height())).toFillPolygon().toPolygon()));
+    }
+    void keepOnTop() {
+        if (background) background->lower();
+        if (title) title->raise();
+        if (frame) frame->raise();
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == window_) {
+            if (e->type() == QEvent::Resize)
+                place();
+            else if (e->type() == QEvent::Show)
+                keepOnTop();
+        }
+        return false;
+    }
+};
+
+ChromeParts* partsOf(QWidget* w) {
+    if (!w) return nullptr;
+    auto* parts = w->findChild<ChromeParts*>("ChromeParts", Qt::FindDirectChildrenOnly);
+    return parts ? parts : new ChromeParts(w);
+}
+
+void dress(QWidget* window, const QString& caption, int heightTwips, int widthTwips, int insetTwips) {
+    QWidget* host = g_host.data();
+    if (host && window != host && window->parentWidget() != host && !window->isAncestorOf(host)) {
+        const bool visible = window->isVisible();
+        window->setParent(host, Qt::Widget);
+        if (visible) window->show();
+    }
+    window->setWindowTitle(caption);
+    window->resize(toPixels(widthTwips), toPixels(heightTwips));
+    window->setAutoFillBackground(true);
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, Palette::paper());
+    window->setPalette(pal);
+
+    ChromeParts* parts = partsOf(window);
+    if (!parts->title)
+        parts->title = new TitleBar(window, TitleBar::Style::Screen, "ShockwaveFlash1", "ShockwaveFlash2",
+                                    "ShockwaveFlash3");
+    parts->title->setCaption(caption);
+    if (!parts->background) {
+        parts->background = new QLabel(window);
+        parts->background->setObjectName("Image1");
+        parts->background->setScaledContents(true);
+        parts->background->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    // A missing picture leaves the background empty; the window's own colour shows.
+    parts->background->setPixmap(QPixmap(AppFile("backall.gif")));
+    parts->backgroundInset = toPixels(insetTwips);
+    FormRoundRect(window);
+
+    clsStyleForm titleStyle;
+    titleStyle.Client(window);
+    titleStyle.Titlebar(false);
+    clsStyleForm dragStyle;
+    dragStyle.Client(window);
+    dragStyle.AutoDrag(true);
+
+    parts->place();
+    parts->keepOnTop();
+}
+
+} // namespace
+
+void FormDesign(QWidget* screen, const QString& caption, int heightTwips, int widthTwips) {
+    if (!screen) return;
+    const bool fresh = !titleBarOf(screen);
+    dress(screen, caption, heightTwips, widthTwips, 75);
+    if (fresh)
+        QObject::connect(titleBarOf(screen), &TitleBar::command, screen, [screen](const QString& c) {
+            if (isChromeCommand(c, "Close")) screen->close();
+        });
+}
+
+void FormDesignLogin(QWidget* window, const QString& caption, int heightTwips, int widthTwips) {
+    if (!window) return;
+    dress(window, caption, heightTwips, widthTwips, 100);
+}
+
+TitleBar* titleBarOf(QWidget* window) {
+    if (!window) return nullptr;
+    auto* parts = window->findChild<ChromeParts*>("ChromeParts", Qt::FindDirectChildrenOnly);
+    return parts ? parts->title : nullptr;
+}
+
+void FormRoundRect(QWidget* window) {
+    if (!window) return;
+    ChromeParts* parts = partsOf(window);
+    if (!parts->frame) parts->frame = new EdgeFrame(window);
+    parts->place();
+    parts->frame->raise();
+    window->update();
+}
+
+// ---- centring ----
 
 QPoint centredPosition(const QRect& work, int widthTwips, int heightTwips) {
     const int right = work.x() + work.width();
@@ -17,10 +173,143 @@ QPoint centredPosition(const QRect& work, int widthTwips, int heightTwips) {
     return {((right - widthTwips) + work.x()) / 2, ((bottom - heightTwips) + work.y()) / 2};
 }
 
-void CenterForm(QWidget* window) {
+void setDesktopWorkArea(std::optional<QRect> pixels) {
+    g_workArea = pixels;
+}
+
+QRect desktopWorkArea() {
+    if (g_workArea) return *g_workArea;
     const QScreen* s = QGuiApplication::primaryScreen();
-    const QRect area = s ? s->availableGeometry() : QRect();
+    if (!s) return QRect(0, 0, 1024, 768);
+    const QRect area = s->availableGeometry();
+    return area.isEmpty() ? QRect(QPoint(0, 0), s->geometry().size()) : area;
+}
+
+void CenterForm(QWidget* window) {
+    if (!window) return;
+    const QRect area = desktopWorkArea();
     const QRect twips(toTwips(area.x()), toTwips(area.y()), toTwips(area.width()), toTwips(area.height()));
     const QPoint p = centredPosition(twips, toTwips(window->width()), toTwips(window->height()));
-    window->move(toPixels(p.x()), toPixels(p.y()));
+    QPoint at(toPixels(p.x()), toPixels(p.y()));
+    if (!window->isWindow() && window->parentWidget()) {
+        // A screen inside the main window: the same desktop point, seen from the main window, and never
+        // pushed out of its top-left corner.
+        at = window->parentWidget()->mapFromGlobal(at);
+        at.setX(std::max(0, at.x()));
+        at.setY(std::max(0, at.y()));
+    }
+    window->move(at);
+}
+
+// ---- the main window's screen area ----
+
+void setScreenHost(QWidget* host) {
+    g_host = host;
+}
+QWidget* screenHost() {
+    return g_host.data();
+}
+
+// ---- opacity ----
+
+bool OpacitySupported() {
+    // Platforms that draw top-level windows without per-window opacity.
+    static const QStringList without{"minimal", "linuxfb", "vnc", "eglfs", "vkkhrdisplay"};
+    return !without.contains(QGuiApplication::platformName());
+}
+
+void SetWindowOpacity(QWidget* window, int level) {
+    if (!window) return;
+    window->setWindowOpacity(std::clamp(level, 0, 255) / 255.0);
+}
+
+bool isChromeCommand(const QString& sent, const QString& expected) {
+    return sent.trimmed().compare(expected, Qt::CaseInsensitive) == 0;
+}
+
+// ---- the drawn title bar ----
+
+ChromeButton::ChromeButton(Kind kind, QWidget* parent) : QAbstractButton(parent), kind_(kind) {
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setToolTip(kind == Kind::Close ? "Close" : "Minimize");
+    resize(sizeHint());
+}
+
+void ChromeButton::enterEvent(QEnterEvent*) {
+    hover_ = true;
+    update();
+}
+
+void ChromeButton::leaveEvent(QEvent*) {
+    hover_ = false;
+    update();
+}
+
+void ChromeButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(2, 2, -2, -2);
+    QColor fill = kind_ == Kind::Close ? Palette::crimson() : QColor(255, 255, 255, 40);
+    if (hover_) fill = kind_ == Kind::Close ? Palette::crimson().lighter(120) : QColor(255, 255, 255, 80);
+    if (isDown()) fill = fill.darker(120);
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1));
+    p.setBrush(fill);
+    p.drawEllipse(r);
+    p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c = r.center();
+    const double a = r.width() * 0.2;
+    if (kind_ == Kind::Close) {
+        p.drawLine(c + QPointF(-a, -a), c + QPointF(a, a));
+        p.drawLine(c + QPointF(-a, a), c + QPointF(a, -a));
+    } else {
+        p.drawLine(c + QPointF(-a, 0), c + QPointF(a, 0));
+    }
+}
+
+TitleBar::TitleBar(QWidget* window, Style style, const QString& titleName, const QString& closeName,
+                   const QString& minimiseName)
+    : QWidget(window), style_(style) {
+    setObjectName(titleName);
+    // The bar is part of the body for dragging: presses on it reach the window.
+    setAttribute(Qt::WA_NoMousePropagation, false);
+    close_ = new ChromeButton(ChromeButton::Kind::Close, this);
+    close_->setObjectName(closeName);
+    minimise_ = new ChromeButton(ChromeButton::Kind::Minimise, this);
+    minimise_->setObjectName(minimiseName);
+    connect(close_, &QAbstractButton::clicked, this, [this] { emit command("Close"); });
+    connect(minimise_, &QAbstractButton::clicked, this, [this] { emit command("Minimize"); });
+}
+
+void TitleBar::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void TitleBar::resizeEvent(QResizeEvent*) {
+    const int y = (height() - close_->height()) / 2;
+    const int right = style_ == Style::Main ? 12 : 14;
+    close_->move(width() - right - close_->width(), y);
+    minimise_->move(close_->x() - 6 - minimise_->width(), y);
+}
+
+void TitleBar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, Palette::wine().lighter(118));
+    g.setColorAt(1, Palette::wine());
+    p.fillRect(rect(), g);
+    p.setPen(QColor(255, 255, 255, 60));
+    p.drawLine(0, height() - 1, width(), height() - 1);
+
+    QFont f = font();
+    f.setBold(true);
+    f.setPixelSize(style_ == Style::Main ? 16 : 13);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    // The caption is drawn as given: its leading blanks place it within the bar.
+    const QRect text(style_ == Style::Main ? 16 : 10, 0, minimise_->x() - 16, height());
+    p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
+               p.fontMetrics().elidedText(caption_, Qt::ElideRight, text.width()));
 }
