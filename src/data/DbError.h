@@ -6,7 +6,8 @@
 // A failure of the data layer; its description is what the trapped-failure messages show.
 class DbError : public std::exception {
 public:
-    explicit DbError(QString description) : description_(std::move(description)), utf8_(description_.toUtf8()) {}
+    explicit DbError(QString description)
+        : description_(std::move(description)), utf8_(description_.toUtf8()) {}
     const QString& description() const { return description_; }
     const char* what() const noexcept override { return utf8_.constData(); }
 

@@ -10,15 +10,25 @@ std::optional<QDate> g_today;
 std::function<void(int)> g_endHandler;
 } // namespace
 
-QString AppFolder() { return g_folder; }
+QString AppFolder() {
+    return g_folder;
+}
 
-void setAppFolder(const QString& folder) { g_folder = QDir::cleanPath(folder); }
+void setAppFolder(const QString& folder) {
+    g_folder = QDir::cleanPath(folder);
+}
 
-QString AppFile(const QString& name) { return g_folder + "/" + name; }
+QString AppFile(const QString& name) {
+    return g_folder + "/" + name;
+}
 
-QDate Today() { return g_today ? *g_today : QDate::currentDate(); }
+QDate Today() {
+    return g_today ? *g_today : QDate::currentDate();
+}
 
-void setToday(std::optional<QDate> fixed) { g_today = fixed; }
+void setToday(std::optional<QDate> fixed) {
+    g_today = fixed;
+}
 
 void EndProgram(int code) {
     if (g_endHandler) {
@@ -30,4 +40,6 @@ void EndProgram(int code) {
     std::_Exit(code);
 }
 
-void setEndProgramHandler(std::function<void(int)> handler) { g_endHandler = std::move(handler); }
+void setEndProgramHandler(std::function<void(int)> handler) {
+    g_endHandler = std::move(handler);
+}

@@ -13,7 +13,8 @@ inline const QString AppTitle = QStringLiteral("Sanavo");
 // Two-line messages join their lines with a carriage return and a line feed.
 inline const QString LineBreak = QStringLiteral("\r\n");
 
-using MessageHandler = std::function<MsgAnswer(MsgIcon, MsgButtons, const QString& title, const QString& text)>;
+using MessageHandler =
+    std::function<MsgAnswer(MsgIcon, MsgButtons, const QString& title, const QString& text)>;
 
 MsgAnswer MsgBox(MsgIcon icon, MsgButtons buttons, const QString& title, const QString& text);
 // Installs the handler that shows (or records) boxes; returns the previous one.

@@ -4,15 +4,22 @@
 #include "data/modConnectDB.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstring>
 #include <sqlite3.h>
+#include <sys/mman.h>
+
+// How a column's cells are read: by the declared type where it settles what the column holds.
+enum class ColumnKind : unsigned char { Text, Date, Other };
 
 namespace {
 
 const char* const kNoCurrentRow = "Either BOF or EOF is True, or the current record has been deleted. "
                                   "Requested operation requires a current record.";
 
-enum Tag : char { TNull = 0, TText = 1, TInt = 2, TReal = 3, TDate = 4 };
+// A cell is one header byte (kind in the top three bits, a short length in the low five) and its bytes.
+enum Tag : unsigned char { TNull = 0, TText = 1, TInt = 2, TReal = 3, TDate = 4 };
+constexpr unsigned kShortMax = 31;
 
 void putVarint(std::string& out, unsigned long long v) {
     while (v >= 0x80) {
@@ -36,37 +43,81 @@ unsigned long long getVarint(const char*& p) {
 unsigned long long zigzag(long long v) {
     return (static_cast<unsigned long long>(v) << 1) ^ static_cast<unsigned long long>(v >> 63);
 }
-long long unzigzag(unsigned long long v) { return static_cast<long long>(v >> 1) ^ -static_cast<long long>(v & 1); }
+long long unzigzag(unsigned long long v) {
+    return static_cast<long long>(v >> 1) ^ -static_cast<long long>(v & 1);
+}
 
-// Skips one encoded cell.
+Tag tagOf(const char* p) {
+    return static_cast<Tag>(static_cast<unsigned char>(*p) >> 5);
+}
+
+// Reads a text cell's length and leaves p on its first byte.
+size_t textLength(const char*& p) {
+    const unsigned small = static_cast<unsigned char>(*p++) & kShortMax;
+    return small < kShortMax ? small : kShortMax + getVarint(p);
+}
+
 const char* skipCell(const char* p) {
-    switch (*p++) {
+    switch (tagOf(p)) {
     case TText:
     case TDate: {
-        const auto n = getVarint(p);
+        const size_t n = textLength(p);
         return p + n;
     }
     case TInt:
+        ++p;
         getVarint(p);
         return p;
     case TReal:
-        return p + sizeof(double);
+        return p + 1 + sizeof(double);
     default:
-        return p;
+        return p + 1;
     }
 }
 
-void appendColumn(std::string& out, sqlite3_stmt* st, int col, bool isDate) {
+void putText(std::string& out, Tag tag, const char* t, size_t n) {
+    // Written through a pointer: this runs for every cell of every row opened.
+    const size_t at = out.size();
+    out.resize(at + n + 11);
+    char* p = out.data() + at;
+    if (n < kShortMax) {
+        *p++ = static_cast<char>(tag << 5 | n);
+    } else {
+        *p++ = static_cast<char>(tag << 5 | kShortMax);
+        for (size_t v = n - kShortMax;; v >>= 7) {
+            if (v < 0x80) {
+                *p++ = static_cast<char>(v);
+                break;
+            }
+            *p++ = static_cast<char>(v | 0x80);
+        }
+    }
+    std::memcpy(p, t, n);
+    out.resize(static_cast<size_t>(p + n - out.data()));
+}
+
+void appendColumn(std::string& out, sqlite3_stmt* st, int col, ColumnKind kind) {
+    if (kind != ColumnKind::Other) {
+        // Text and date columns hold text or null, so the text pointer alone tells which.
+        const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+        if (!t) {
+            out.push_back(static_cast<char>(TNull << 5));
+            return;
+        }
+        putText(out, kind == ColumnKind::Date ? TDate : TText, t,
+                static_cast<size_t>(sqlite3_column_bytes(st, col)));
+        return;
+    }
     switch (sqlite3_column_type(st, col)) {
     case SQLITE_NULL:
-        out.push_back(TNull);
+        out.push_back(static_cast<char>(TNull << 5));
         break;
     case SQLITE_INTEGER:
-        out.push_back(TInt);
+        out.push_back(static_cast<char>(TInt << 5));
         putVarint(out, zigzag(sqlite3_column_int64(st, col)));
         break;
     case SQLITE_FLOAT: {
-        out.push_back(TReal);
+        out.push_back(static_cast<char>(TReal << 5));
         const double d = sqlite3_column_double(st, col);
         out.append(reinterpret_cast<const char*>(&d), sizeof d);
         break;
@@ -74,30 +125,29 @@ void appendColumn(std::string& out, sqlite3_stmt* st, int col, bool isDate) {
     default: {
         const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
         const int n = sqlite3_column_bytes(st, col);
-        out.push_back(isDate ? TDate : TText);
-        putVarint(out, static_cast<unsigned long long>(n));
-        out.append(t, static_cast<size_t>(n));
+        putText(out, TText, t, static_cast<size_t>(n));
     }
     }
 }
 
 Value decodeCell(const char* p) {
-    switch (*p++) {
+    switch (tagOf(p)) {
     case TText: {
-        const auto n = getVarint(p);
+        const size_t n = textLength(p);
         return Value::text(QString::fromUtf8(p, static_cast<qsizetype>(n)));
     }
     case TDate: {
-        const auto n = getVarint(p);
+        const size_t n = textLength(p);
         const QString t = QString::fromUtf8(p, static_cast<qsizetype>(n));
         Value v = Value::fromStoredDate(t);
         return v.isNull() ? Value::text(t) : v;
     }
     case TInt:
+        ++p;
         return Value::number(static_cast<double>(unzigzag(getVarint(p))));
     case TReal: {
         double d;
-        std::memcpy(&d, p, sizeof d);
+        std::memcpy(&d, p + 1, sizeof d);
         return Value::number(d);
     }
     default:
@@ -116,7 +166,9 @@ struct Statement {
     Statement& operator=(const Statement&) = delete;
 };
 
-QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+QString quoted(const QString& name) {
+    return '"' + QString(name).replace('"', "\"\"") + '"';
+}
 
 void bindValue(sqlite3_stmt* st, int index, const Value& v, bool dateColumn) {
     switch (v.kind()) {
@@ -171,8 +223,9 @@ bool Recordset::Open(const QString& sql, std::shared_ptr<Connection> connection,
 bool Recordset::load() {
     names_.clear();
     isDate_.clear();
-    arena_.clear();
-    rowStart_.clear();
+    kinds_.clear();
+    store_.clear();
+    rowRef_.clear();
     cachedRow_ = -1;
     pos_ = 0;
     onDeleted_ = false;
@@ -181,7 +234,8 @@ bool Recordset::load() {
         QString text = sql_;
         if (IsUpdatable()) {
             // The rowid identifies the row on write-back; it is not one of the set's columns.
-            static const QRegularExpression star(R"(^\s*select\s+\*)", QRegularExpression::CaseInsensitiveOption);
+            static const QRegularExpression star(R"(^\s*select\s+\*)",
+                                                 QRegularExpression::CaseInsensitiveOption);
             text.replace(star, "SELECT rowid, *");
         }
         Statement s(conn_->handle(), text);
@@ -190,23 +244,28 @@ bool Recordset::load() {
         for (int i = first; i < n; ++i) {
             names_ << QString::fromUtf8(sqlite3_column_name(s.st, i));
             const char* decl = sqlite3_column_decltype(s.st, i);
-            isDate_.push_back(decl && (qstricmp(decl, "DATE") == 0 || qstricmp(decl, "DATETIME") == 0));
+            const bool date = decl && (qstricmp(decl, "DATE") == 0 || qstricmp(decl, "DATETIME") == 0);
+            isDate_.push_back(date);
+            kinds_.push_back(date                                  ? ColumnKind::Date
+                             : decl && qstricmp(decl, "TEXT") == 0 ? ColumnKind::Text
+                                                                   : ColumnKind::Other);
         }
         int rc;
         while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
-            rowStart_.push_back(arena_.size());
-            if (first) putVarint(arena_, zigzag(sqlite3_column_int64(s.st, 0)));
-            for (int i = first; i < n; ++i) appendColumn(arena_, s.st, i, isDate_[static_cast<size_t>(i - first)]);
+            scratch_.clear();
+            if (first) putVarint(scratch_, zigzag(sqlite3_column_int64(s.st, 0)));
+            for (int i = first; i < n; ++i)
+                appendColumn(scratch_, s.st, i, kinds_[static_cast<size_t>(i - first)]);
+            rowRef_.push_back(store_.place(scratch_));
         }
         if (rc != SQLITE_DONE) throw DbError(conn_->lastError());
-        arena_.shrink_to_fit();
-        rowStart_.shrink_to_fit();
+        rowRef_.shrink_to_fit();
         return true;
     } catch (const DbError& e) {
         lastError_ = e.description();
         names_.clear();
-        arena_.clear();
-        rowStart_.clear();
+        store_.clear();
+        rowRef_.clear();
         return false;
     }
 }
@@ -216,10 +275,10 @@ void Recordset::Close() {
     conn_.reset();
     names_.clear();
     isDate_.clear();
-    arena_.clear();
-    arena_.shrink_to_fit();
-    rowStart_.clear();
-    rowStart_.shrink_to_fit();
+    kinds_.clear();
+    store_.clear();
+    rowRef_.clear();
+    rowRef_.shrink_to_fit();
     cachedRow_ = -1;
     edit_ = Edit::None;
     pending_.clear();
@@ -238,19 +297,26 @@ void Recordset::requireCurrent() const {
 void Recordset::requireUpdatable() const {
     requireOpen();
     if (!IsUpdatable() || mode_ == Mode::Snapshot)
-        throw DbError("Current Recordset does not support updating. This may be a limitation of the provider, "
-                      "or of the selected locktype.");
+        throw DbError(
+            "Current Recordset does not support updating. This may be a limitation of the provider, "
+            "or of the selected locktype.");
 }
 
-int Recordset::RecordCount() const { return storedRows() + (edit_ == Edit::New ? 1 : 0); }
+int Recordset::RecordCount() const {
+    return storedRows() + (edit_ == Edit::New ? 1 : 0);
+}
 
 QString Recordset::FieldName(int pos) const {
     return pos >= 0 && pos < names_.size() ? names_[pos] : QString();
 }
 
-bool Recordset::AtBOF() const { return RecordCount() == 0 || (!onDeleted_ && pos_ < 0); }
+bool Recordset::AtBOF() const {
+    return RecordCount() == 0 || (!onDeleted_ && pos_ < 0);
+}
 
-bool Recordset::AtEOF() const { return RecordCount() == 0 || pos_ >= RecordCount(); }
+bool Recordset::AtEOF() const {
+    return RecordCount() == 0 || pos_ >= RecordCount();
+}
 
 int Recordset::CurrentIndex() const {
     if (!open_ || onDeleted_ || pos_ < 0 || pos_ >= RecordCount()) return -1;
@@ -301,7 +367,7 @@ void Recordset::MovePrevious() {
 
 const char* Recordset::cell(int row, int pos) const {
     if (cachedRow_ != row) {
-        const char* p = arena_.data() + rowStart_[static_cast<size_t>(row)];
+        const char* p = rowData(row);
         const char* start = p;
         if (IsUpdatable()) getVarint(p);
         cellOffset_.resize(static_cast<size_t>(FieldCount()));
@@ -311,25 +377,27 @@ const char* Recordset::cell(int row, int pos) const {
         }
         cachedRow_ = row;
     }
-    return arena_.data() + rowStart_[static_cast<size_t>(row)] + cellOffset_[static_cast<size_t>(pos)];
+    return rowData(row) + cellOffset_[static_cast<size_t>(pos)];
 }
 
 long long Recordset::rowidOf(int row) const {
-    const char* p = arena_.data() + rowStart_[static_cast<size_t>(row)];
+    const char* p = rowData(row);
     return unzigzag(getVarint(p));
 }
 
 std::vector<Value> Recordset::rowValues(int row) const {
     std::vector<Value> v;
     v.reserve(static_cast<size_t>(FieldCount()));
-    for (int i = 0; i < FieldCount(); ++i) v.push_back(decodeCell(cell(row, i)));
+    for (int i = 0; i < FieldCount(); ++i)
+        v.push_back(decodeCell(cell(row, i)));
     return v;
 }
 
 Value Recordset::Field(int pos) const {
     requireCurrent();
     if (pos < 0 || pos >= FieldCount())
-        throw DbError("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+        throw DbError(
+            "Item cannot be found in the collection corresponding to the requested name or ordinal.");
     if (edit_ != Edit::None && pos_ == (edit_ == Edit::New ? storedRows() : editReturnPos_))
         return pending_[static_cast<size_t>(pos)];
     return decodeCell(cell(pos_, pos));
@@ -339,10 +407,17 @@ QString Recordset::FieldText(int pos) const {
     if (edit_ == Edit::None && CurrentIndex() >= 0 && pos >= 0 && pos < FieldCount()) {
         // The common read: straight from the copy, without building a Value.
         const char* p = cell(pos_, pos);
-        if (*p == TText) {
-            ++p;
-            const auto n = getVarint(p);
+        if (tagOf(p) == TText) {
+            const size_t n = textLength(p);
             return QString::fromUtf8(p, static_cast<qsizetype>(n));
+        }
+        if (tagOf(p) == TDate) {
+            // "YYYY-MM-DD" reads "DD/MM/YYYY" without going through a date parser.
+            const size_t n = textLength(p);
+            if (n == 10 && p[4] == '-' && p[7] == '-') {
+                const char shown[10] = {p[8], p[9], '/', p[5], p[6], '/', p[0], p[1], p[2], p[3]};
+                return QString::fromLatin1(shown, 10);
+            }
         }
     }
     return Field(pos).toText();
@@ -352,7 +427,8 @@ void Recordset::SetField(int pos, const Value& v) {
     requireUpdatable();
     requireCurrent();
     if (pos < 0 || pos >= FieldCount())
-        throw DbError("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+        throw DbError(
+            "Item cannot be found in the collection corresponding to the requested name or ordinal.");
     if (edit_ == Edit::None) {
         edit_ = Edit::Change;
         editReturnPos_ = pos_;
@@ -386,17 +462,20 @@ void Recordset::CancelUpdate() {
 void Recordset::refreshRow(long long rowid, int row) {
     Statement s(conn_->handle(), "SELECT rowid, * FROM " + quoted(table_) + " WHERE rowid = ?");
     sqlite3_bind_int64(s.st, 1, rowid);
-    const size_t start = arena_.size();
+    scratch_.clear();
     if (sqlite3_step(s.st) == SQLITE_ROW) {
-        putVarint(arena_, zigzag(rowid));
-        for (int i = 0; i < FieldCount(); ++i) appendColumn(arena_, s.st, i + 1, isDate_[static_cast<size_t>(i)]);
+        putVarint(scratch_, zigzag(rowid));
+        for (int i = 0; i < FieldCount(); ++i)
+            appendColumn(scratch_, s.st, i + 1, kinds_[static_cast<size_t>(i)]);
     } else {
-        throw DbError("Row cannot be located for updating. Some values may have been changed since it was last read.");
+        throw DbError(
+            "Row cannot be located for updating. Some values may have been changed since it was last read.");
     }
+    const auto ref = store_.place(scratch_);
     if (row == storedRows())
-        rowStart_.push_back(start);
+        rowRef_.push_back(ref);
     else
-        rowStart_[static_cast<size_t>(row)] = start;
+        rowRef_[static_cast<size_t>(row)] = ref;
     cachedRow_ = -1;
 }
 
@@ -416,7 +495,8 @@ void Recordset::Update() {
             sql += " DEFAULT VALUES";
         } else {
             QStringList marks;
-            for (qsizetype i = 0; i < cols.size(); ++i) marks << "?";
+            for (qsizetype i = 0; i < cols.size(); ++i)
+                marks << "?";
             sql += " (" + cols.join(", ") + ") VALUES (" + marks.join(", ") + ")";
         }
         Statement s(db, sql);
@@ -429,7 +509,8 @@ void Recordset::Update() {
     } else {
         rowid = rowidOf(editReturnPos_);
         if (!cols.isEmpty()) {
-            Statement s(db, "UPDATE " + quoted(table_) + " SET " + cols.join(" = ?, ") + " = ? WHERE rowid = ?");
+            Statement s(db,
+                        "UPDATE " + quoted(table_) + " SET " + cols.join(" = ?, ") + " = ? WHERE rowid = ?");
             int k = 1;
             for (int i = 0; i < FieldCount(); ++i)
                 if (changed_[static_cast<size_t>(i)])
@@ -437,8 +518,9 @@ void Recordset::Update() {
             sqlite3_bind_int64(s.st, k, rowid);
             if (sqlite3_step(s.st) != SQLITE_DONE) throw DbError(conn_->lastError());
             if (sqlite3_changes(db) != 1)
-                throw DbError("Row cannot be located for updating. Some values may have been changed since it "
-                              "was last read.");
+                throw DbError(
+                    "Row cannot be located for updating. Some values may have been changed since it "
+                    "was last read.");
         }
     }
     const int row = edit_ == Edit::New ? storedRows() : editReturnPos_;
@@ -461,7 +543,7 @@ void Recordset::Delete() {
     Statement s(conn_->handle(), "DELETE FROM " + quoted(table_) + " WHERE rowid = ?");
     sqlite3_bind_int64(s.st, 1, rowidOf(pos_));
     if (sqlite3_step(s.st) != SQLITE_DONE) throw DbError(conn_->lastError());
-    rowStart_.erase(rowStart_.begin() + pos_);
+    rowRef_.erase(rowRef_.begin() + pos_);
     cachedRow_ = -1;
     onDeleted_ = true;
 }
@@ -475,5 +557,53 @@ void Recordset::Requery() {
 }
 
 size_t Recordset::MemoryBytes() const {
-    return arena_.capacity() + rowStart_.capacity() * sizeof(size_t) + cellOffset_.capacity() * sizeof(unsigned);
+    return store_.bytes() + rowRef_.capacity() * sizeof(rowRef_[0]) +
+           cellOffset_.capacity() * sizeof(unsigned);
+}
+
+namespace {
+constexpr size_t kFirstBlock = 16 * 1024, kHugeBlock = 2 * 1024 * 1024;
+
+// A 2 MiB block aligned to 2 MiB, which the kernel can back with one huge page.
+char* mapHugeBlock() {
+    void* raw = mmap(nullptr, 2 * kHugeBlock, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (raw == MAP_FAILED) return nullptr;
+    const auto start = reinterpret_cast<uintptr_t>(raw);
+    const uintptr_t aligned = (start + kHugeBlock - 1) & ~(uintptr_t{kHugeBlock} - 1);
+    if (aligned > start) munmap(raw, aligned - start);
+    const uintptr_t end = aligned + kHugeBlock;
+    if (start + 2 * kHugeBlock > end) munmap(reinterpret_cast<void*>(end), start + 2 * kHugeBlock - end);
+    madvise(reinterpret_cast<void*>(aligned), kHugeBlock, MADV_HUGEPAGE);
+    return reinterpret_cast<char*>(aligned);
+}
+} // namespace
+
+Recordset::RowStore::Block::~Block() {
+    if (size == kHugeBlock)
+        munmap(data, size);
+    else
+        std::free(data);
+}
+
+void Recordset::RowStore::clear() {
+    blocks_.clear();
+    used_ = capacity_ = allocated_ = 0;
+}
+
+unsigned long long Recordset::RowStore::place(const std::string& row) {
+    // Blocks double from 16 KiB, so a short list stays small, up to 2 MiB huge pages: first touching
+    // a large copy then costs a few page faults instead of thousands.
+    if (blocks_.empty() || used_ + row.size() > capacity_) {
+        const size_t next = blocks_.empty() ? kFirstBlock : std::min(capacity_ * 2, kHugeBlock);
+        capacity_ = std::max(next, row.size() + 1);
+        char* block = capacity_ == kHugeBlock ? mapHugeBlock() : static_cast<char*>(std::malloc(capacity_));
+        if (!block) throw DbError("Not enough memory to hold the records.");
+        blocks_.push_back(std::make_unique<Block>(block, capacity_));
+        allocated_ += capacity_;
+        used_ = 0;
+    }
+    std::memcpy(blocks_.back()->data + used_, row.data(), row.size());
+    const unsigned long long ref = (static_cast<unsigned long long>(blocks_.size() - 1) << 32) | used_;
+    used_ += row.size();
+    return ref;
 }

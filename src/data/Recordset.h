@@ -9,6 +9,7 @@
 #include <vector>
 
 class Connection;
+enum class ColumnKind : unsigned char;
 
 // A client-side copy of one SELECT text with a current-row cursor.
 // Editable and Grid sets over "SELECT * FROM <table> ..." may be changed and written back;
@@ -71,7 +72,8 @@ private:
     void requireCurrent() const;
     void requireUpdatable() const;
     void commitPending();
-    int storedRows() const { return static_cast<int>(rowStart_.size()); }
+    int storedRows() const { return static_cast<int>(rowRef_.size()); }
+    const char* rowData(int row) const { return store_.at(rowRef_[static_cast<size_t>(row)]); }
     const char* cell(int row, int pos) const;
     long long rowidOf(int row) const;
     std::vector<Value> rowValues(int row) const;
@@ -87,9 +89,34 @@ private:
 
     QStringList names_;
     std::vector<bool> isDate_;
-    // Rows encoded one after another: [rowid for updatable sets] then every cell.
-    std::string arena_;
-    std::vector<size_t> rowStart_;
+    std::vector<ColumnKind> kinds_;
+    // Rows encoded one after another ([rowid for updatable sets] then every cell) in blocks that
+    // never move, so growing the copy neither copies it nor needs twice its size.
+    class RowStore {
+    public:
+        void clear();
+        // Copies an encoded row into the store; the reference stays valid until clear().
+        unsigned long long place(const std::string& row);
+        const char* at(unsigned long long ref) const {
+            return blocks_[ref >> 32]->data + (ref & 0xffffffffu);
+        }
+        size_t bytes() const { return allocated_; }
+
+    private:
+        struct Block {
+            Block(char* d, size_t s) : data(d), size(s) {}
+            ~Block();
+            Block(const Block&) = delete;
+            Block& operator=(const Block&) = delete;
+            char* data;
+            size_t size;
+        };
+        std::vector<std::unique_ptr<Block>> blocks_;
+        size_t used_ = 0, capacity_ = 0, allocated_ = 0;
+    };
+    RowStore store_;
+    std::string scratch_;
+    std::vector<unsigned long long> rowRef_;
     mutable int cachedRow_ = -1;
     mutable std::vector<unsigned> cellOffset_;
 

@@ -20,24 +20,27 @@ Value Value::date(const QDate& d) {
     if (!d.isValid()) return Value();
     Value v;
     v.kind_ = Kind::Date;
-    v.dateTime_ = QDateTime(d, QTime(0, 0));
+    v.date_ = d;
+    v.time_ = QTime(0, 0);
     return v;
 }
 
 Value Value::dateTime(const QDateTime& dt) {
     if (!dt.isValid()) return Value();
     Value v = date(dt.date());
-    v.dateTime_ = dt;
+    v.time_ = dt.time();
     v.hasTime_ = dt.time() != QTime(0, 0);
     return v;
 }
 
 Value Value::fromStoredDate(const QString& iso) {
     const QString t = iso.trimmed();
-    if (t.size() == 10) return date(QDate::fromString(t, Qt::ISODate));
-    QDateTime dt = QDateTime::fromString(t, "yyyy-MM-dd HH:mm:ss");
-    if (!dt.isValid()) dt = QDateTime::fromString(t, Qt::ISODate);
-    return dateTime(dt);
+    if (t.size() < 10) return Value();
+    const QDate d = QDate::fromString(t.left(10), "yyyy-MM-dd");
+    if (t.size() == 10) return date(d);
+    const QTime tm = QTime::fromString(t.mid(11), "HH:mm:ss");
+    if (!d.isValid() || !tm.isValid() || (t[10] != ' ' && t[10] != 'T')) return Value();
+    return dateTime(QDateTime(d, tm, Qt::UTC));
 }
 
 QString numberText(double n) {
@@ -55,7 +58,8 @@ QString Value::toText() const {
     case Kind::Number:
         return numberText(number_);
     case Kind::Date:
-        return hasTime_ ? dateTime_.toString("dd/MM/yyyy HH:mm:ss") : dateTime_.date().toString("dd/MM/yyyy");
+        return hasTime_ ? date_.toString("dd/MM/yyyy") + time_.toString(" HH:mm:ss")
+                        : date_.toString("dd/MM/yyyy");
     }
     return QString();
 }
@@ -74,23 +78,29 @@ double Value::toNumber() const {
     }
 }
 
-QDate Value::toDate() const { return toDateTime().date(); }
+// A date value, or a text that reads as one ("dd/MM/yyyy" as the pickers show it, or the stored form).
+static Value asDate(const Value& v) {
+    if (v.kind() == Value::Kind::Date) return v;
+    if (v.kind() != Value::Kind::Text) return Value();
+    const QString t = v.toText().trimmed();
+    const QDate d = QDate::fromString(t, "dd/MM/yyyy");
+    return d.isValid() ? Value::date(d) : Value::fromStoredDate(t);
+}
+
+QDate Value::toDate() const {
+    const Value d = asDate(*this);
+    return d.date_;
+}
 
 QDateTime Value::toDateTime() const {
-    if (kind_ == Kind::Date) return dateTime_;
-    if (kind_ == Kind::Text) {
-        const QString t = text_.trimmed();
-        QDate d = QDate::fromString(t, "dd/MM/yyyy");
-        if (d.isValid()) return QDateTime(d, QTime(0, 0));
-        return fromStoredDate(t).dateTime_;
-    }
-    return QDateTime();
+    const Value d = asDate(*this);
+    return d.isNull() ? QDateTime() : QDateTime(d.date_, d.time_, Qt::UTC);
 }
 
 QString Value::storedDateText() const {
-    const QDateTime dt = toDateTime();
-    if (!dt.isValid()) return QString();
-    return hasTime_ ? dt.toString("yyyy-MM-dd HH:mm:ss") : dt.date().toString("yyyy-MM-dd");
+    const Value d = asDate(*this);
+    if (d.isNull()) return QString();
+    return d.date_.toString("yyyy-MM-dd") + (d.hasTime_ ? d.time_.toString(" HH:mm:ss") : QString());
 }
 
 bool Value::operator==(const Value& o) const {
@@ -103,7 +113,7 @@ bool Value::operator==(const Value& o) const {
     case Kind::Number:
         return number_ == o.number_;
     case Kind::Date:
-        return dateTime_ == o.dateTime_;
+        return date_ == o.date_ && time_ == o.time_;
     }
     return false;
 }

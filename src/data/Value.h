@@ -39,7 +39,9 @@ private:
     Kind kind_ = Kind::Null;
     QString text_;
     double number_ = 0;
-    QDateTime dateTime_;
+    // Kept apart from any time zone: a date column means the same day wherever the program runs.
+    QDate date_;
+    QTime time_;
     bool hasTime_ = false;
 };
 

@@ -13,10 +13,11 @@ constexpr int kBlock = 8;
 
 // One call of the cipher: direction 1 enciphers, 0 deciphers. Empty result on any failure.
 QByteArray des(const QByteArray& in, const unsigned char* iv, int direction) {
-    std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> ctx(EVP_CIPHER_CTX_new(), EVP_CIPHER_CTX_free);
+    std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> ctx(EVP_CIPHER_CTX_new(),
+                                                                        EVP_CIPHER_CTX_free);
     if (!ctx) return {};
-    if (EVP_CipherInit_ex(ctx.get(), EVP_des_ede3_cbc(), nullptr, reinterpret_cast<const unsigned char*>(kKey), iv,
-                          direction) != 1)
+    if (EVP_CipherInit_ex(ctx.get(), EVP_des_ede3_cbc(), nullptr,
+                          reinterpret_cast<const unsigned char*>(kKey), iv, direction) != 1)
         return {};
     QByteArray out(in.size() + kBlock, Qt::Uninitialized);
     int n = 0, tail = 0;
@@ -55,7 +56,6 @@ QString Decipher(const QString& text) {
         if (!digits.contains(c)) return {};
     const QByteArray raw = QByteArray::fromHex(hex);
     if (hex.size() % 2 != 0 || raw.size() < 2 * kBlock || raw.size() % kBlock != 0) return {};
-    const QByteArray plain =
-        des(raw.mid(kBlock), reinterpret_cast<const unsigned char*>(raw.constData()), 0);
+    const QByteArray plain = des(raw.mid(kBlock), reinterpret_cast<const unsigned char*>(raw.constData()), 0);
     return asFieldText(QString::fromUtf8(plain));
 }

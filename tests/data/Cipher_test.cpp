@@ -10,8 +10,8 @@ bool storable(const QString& c) {
 } // namespace
 
 TEST(Cipher, RoundTrip) {
-    const QStringList texts = {"", "larch", "Admin", "a b  c", QString(1000, 'z'), "पासवर्ड ü €", "tab\tinside",
-                               "12345678", "1234567"};
+    const QStringList texts = {"",           "larch",       "Admin",    "a b  c", QString(1000, 'z'),
+                               "पासवर्ड ü €", "tab\tinside", "12345678", "1234567"};
     for (const QString& t : texts) {
         const QString c = Encipher(t);
         EXPECT_TRUE(storable(c)) << t.toStdString();
@@ -26,7 +26,8 @@ TEST(Cipher, TextThatIsNoCipherTextGivesEmpty) {
     const QString good = Encipher("larch");
     QString flipped = good;
     flipped[flipped.size() - 1] = flipped.back() == 'A' ? 'B' : 'A';
-    for (const QString& bad : {QString("larch"), QString("ABCD"), QString("0123456789ABCDEF"), good.left(good.size() - 2),
-                               good + "0", QString("ZZ") + good.mid(2), flipped, QString(" ")})
+    for (const QString& bad :
+         {QString("larch"), QString("ABCD"), QString("0123456789ABCDEF"), good.left(good.size() - 2),
+          good + "0", QString("ZZ") + good.mid(2), flipped, QString(" ")})
         EXPECT_EQ(Decipher(bad), "") << bad.toStdString();
 }

@@ -22,7 +22,8 @@ protected:
 
 TEST_F(ConnectTest, OpensTheFolderDatabaseAndReplacesTheConnection) {
     connect();
-    EXPECT_EQ(ConnectionString, "provider=Sanavo;Data provider=SQLite 3;data source=" + folder() + "/sanavodb.mdb;");
+    EXPECT_EQ(ConnectionString,
+              "provider=Sanavo;Data provider=SQLite 3;data source=" + folder() + "/sanavodb.mdb;");
     const auto first = DbConnection;
     connect();
     EXPECT_NE(DbConnection, first);

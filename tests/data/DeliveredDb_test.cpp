@@ -15,7 +15,8 @@ protected:
         Recordset rs;
         EXPECT_TRUE(rs.Open("SELECT * FROM " + table, DbConnection, Mode::Snapshot)) << table.toStdString();
         QStringList c;
-        for (int i = 0; i < rs.FieldCount(); ++i) c << rs.FieldName(i);
+        for (int i = 0; i < rs.FieldCount(); ++i)
+            c << rs.FieldName(i);
         return c;
     }
 };
@@ -23,19 +24,25 @@ protected:
 TEST_F(DeliveredDbTest, EveryTableWithItsColumnsInOrder) {
     EXPECT_EQ(columns("SettingsNewUser"), QStringList({"UserNo", "UserName", "Password", "UserType"}));
     EXPECT_EQ(columns("SettingDrDetails"),
-              QStringList({"DoctorID", "FirstName", "LastName", "Sex", "MobilePhone", "HomePhone", "DateOfBirth", "Age",
-                           "PagerNumber", "Address", "EmailId", "DoctorType", "Qualification", "Specialization",
-                           "InTime", "OutTime", "AvailableDays"}));
-    EXPECT_EQ(columns("SettingsEmployeeDetails"),
-              QStringList({"EmployeeID", "FirstName", "LastName", "Sex", "MobilePhone", "HomePhone", "DateOfBirth",
-                           "Age", "PagerNumber", "Address", "EmailId", "EmployeeType", "Qualification"}));
+              QStringList({"DoctorID", "FirstName", "LastName", "Sex", "MobilePhone", "HomePhone",
+                           "DateOfBirth", "Age", "PagerNumber", "Address", "EmailId", "DoctorType",
+                           "Qualification", "Specialization", "InTime", "OutTime", "AvailableDays"}));
+    EXPECT_EQ(
+        columns("SettingsEmployeeDetails"),
+        QStringList({"EmployeeID", "FirstName", "LastName", "Sex", "MobilePhone", "HomePhone", "DateOfBirth",
+                     "Age", "PagerNumber", "Address", "EmailId", "EmployeeType", "Qualification"}));
     EXPECT_EQ(columns("SettingsConsultant"), QStringList({"ConsultDate", "DrName", "Amount", "PatientID"}));
     EXPECT_EQ(columns("SettingsLab"), QStringList({"Description", "Amount"}));
     EXPECT_EQ(columns("SettingsXRay"), QStringList({"Description", "AdultAmount", "ChildrenAmount"}));
     const QStringList out = columns("SettingsOutPatient");
     ASSERT_EQ(out.size(), 11);
-    for (auto [pos, name] : {std::pair{0, "EmployeeID"}, {1, "FirstName"}, {3, "Sex"}, {4, "MobilePhone"}, {7, "Age"},
-                             {9, "Address"}, {10, "Location"}})
+    for (auto [pos, name] : {std::pair{0, "EmployeeID"},
+                             {1, "FirstName"},
+                             {3, "Sex"},
+                             {4, "MobilePhone"},
+                             {7, "Age"},
+                             {9, "Address"},
+                             {10, "Location"}})
         EXPECT_EQ(out[pos], name);
     const QStringList in = columns("SettingsInPatient");
     ASSERT_EQ(in.size(), 19);
@@ -44,19 +51,22 @@ TEST_F(DeliveredDbTest, EveryTableWithItsColumnsInOrder) {
     EXPECT_EQ(in.mid(0, 11), out);
     for (const char* t : {"SettingsOutBillNo", "SettingsInBillNo", "SettingsLabBillNo", "SettingsXRayBillNo"})
         EXPECT_EQ(columns(t), QStringList({"LastBillNo"}));
-    EXPECT_EQ(columns("OutPatientPrintDetails"),
-              QStringList({"BillNo", "Date", "DrFees", "DressingCharges", "XRayCharge", "LabCharge", "EcgCharge",
-                           "ScanCharge", "OtherCharge", "total", "patientName", "patientid", "BillDelete"}));
-    EXPECT_EQ(columns("InPatientPrintDetails"),
-              QStringList({"BillNo", "Date", "BedCharges", "ProfessionalCharges", "NursingCharges", "OTCharges",
-                           "AnestheticCharges", "XRayCharge", "LabCharge", "EcgCharge", "ScanCharge", "OtherCharge",
-                           "total", "patientName", "patientid", "BillDelete", "Advance"}));
-    const QStringList lab = {"BillNo",    "Date",  "TestName",    "TestCharge", "DiscountPercent",
+    EXPECT_EQ(
+        columns("OutPatientPrintDetails"),
+        QStringList({"BillNo", "Date", "DrFees", "DressingCharges", "XRayCharge", "LabCharge", "EcgCharge",
+                     "ScanCharge", "OtherCharge", "total", "patientName", "patientid", "BillDelete"}));
+    EXPECT_EQ(
+        columns("InPatientPrintDetails"),
+        QStringList({"BillNo", "Date", "BedCharges", "ProfessionalCharges", "NursingCharges", "OTCharges",
+                     "AnestheticCharges", "XRayCharge", "LabCharge", "EcgCharge", "ScanCharge", "OtherCharge",
+                     "total", "patientName", "patientid", "BillDelete", "Advance"}));
+    const QStringList lab = {"BillNo",     "Date",  "TestName",    "TestCharge", "DiscountPercent",
                              "GrossTotal", "total", "patientName", "patientid",  "BillDelete"};
     EXPECT_EQ(columns("LabPrintDetails"), lab);
     EXPECT_EQ(columns("XRayPrintDetails"), lab);
     EXPECT_EQ(columns("SettingsCopyDB"), QStringList({"BackupFolder"}));
-    EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'"),
+    EXPECT_EQ(querySql(dbPath(),
+                       "SELECT count(*) FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'"),
               "17");
 }
 
@@ -68,22 +78,24 @@ TEST_F(DeliveredDbTest, SeedRows) {
     EXPECT_NE(users.FieldText(2), "larch") << "stored enciphered";
     EXPECT_EQ(Decipher(users.FieldText(2).trimmed()).trimmed(), "larch");
     EXPECT_EQ(Decipher(users.FieldText(3).trimmed()).trimmed(), "Admin");
-    for (const char* t : {"SettingsOutBillNo", "SettingsInBillNo", "SettingsLabBillNo", "SettingsXRayBillNo"}) {
+    for (const char* t :
+         {"SettingsOutBillNo", "SettingsInBillNo", "SettingsLabBillNo", "SettingsXRayBillNo"}) {
         EXPECT_EQ(querySql(dbPath(), QString("SELECT count(*) FROM ") + t), "1") << t;
         EXPECT_EQ(querySql(dbPath(), QString("SELECT LastBillNo FROM ") + t), "0") << t;
     }
     EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM SettingsCopyDB"), "1");
-    for (const char* t : {"SettingDrDetails", "SettingsOutPatient", "SettingsInPatient", "OutPatientPrintDetails",
-                          "LabPrintDetails", "SettingsConsultant"})
+    for (const char* t : {"SettingDrDetails", "SettingsOutPatient", "SettingsInPatient",
+                          "OutPatientPrintDetails", "LabPrintDetails", "SettingsConsultant"})
         EXPECT_EQ(querySql(dbPath(), QString("SELECT count(*) FROM ") + t), "0") << t;
 }
 
 // Every SELECT text the screens use opens as written.
 TEST_F(DeliveredDbTest, EveryScreenQueryOpens) {
-    execSql(dbPath(), "INSERT INTO LabPrintDetails VALUES (2,'2026-12-01','CBC','100','0',' 150',' 150','Asha','OP1',"
-                      "'Available'),(2,'2026-12-01','ESR','50','0',' 150',' 150','Asha','OP1','Available'),"
-                      "(10,'2026-12-02','CBC','100','0',' 100',' 100','Bala','IP4','Available'),"
-                      "(3,'2026-12-02','CBC','100','0',' 100',' 100','Bala','IP4','Deleted')");
+    execSql(dbPath(),
+            "INSERT INTO LabPrintDetails VALUES (2,'2026-12-01','CBC','100','0',' 150',' 150','Asha','OP1',"
+            "'Available'),(2,'2026-12-01','ESR','50','0',' 150',' 150','Asha','OP1','Available'),"
+            "(10,'2026-12-02','CBC','100','0',' 100',' 100','Bala','IP4','Available'),"
+            "(3,'2026-12-02','CBC','100','0',' 100',' 100','Bala','IP4','Deleted')");
     const char* queries[] = {
         "SELECT * FROM SettingsNewUser",
         "SELECT * FROM SettingDrDetails",
@@ -119,9 +131,11 @@ TEST_F(DeliveredDbTest, EveryScreenQueryOpens) {
         "SELECT DISTINCT(BillNo) FROM XRayPrintDetails where BillDelete='Available'",
         "SELECT * FROM OutPatientPrintDetails where BillDelete='Available' Order by BillNo",
         "SELECT * FROM InPatientPrintDetails where BillDelete='Available' Order by BillNo",
-        "SELECT DISTINCT(BillNo),Date,total,patientName,patientid FROM LabPrintDetails where BillDelete='Available' "
+        "SELECT DISTINCT(BillNo),Date,total,patientName,patientid FROM LabPrintDetails where "
+        "BillDelete='Available' "
         "Order By BillNO",
-        "SELECT DISTINCT(BillNo),Date,total,patientName,patientid FROM XRayPrintDetails where BillDelete='Available' "
+        "SELECT DISTINCT(BillNo),Date,total,patientName,patientid FROM XRayPrintDetails where "
+        "BillDelete='Available' "
         "Order By BillNO",
         "SELECT * FROM OutPatientPrintDetails where BillDelete='Deleted'",
         "SELECT * FROM InPatientPrintDetails where BillDelete='Deleted'",

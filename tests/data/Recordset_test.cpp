@@ -37,7 +37,8 @@ TEST_F(RecordsetTest, EmptyTableHasNoCurrentRow) {
 TEST_F(RecordsetTest, MovesAndEndFlags) {
     addPatients();
     Recordset rs;
-    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    ASSERT_TRUE(
+        rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
     ASSERT_EQ(rs.RecordCount(), 3);
     EXPECT_EQ(name(rs), "Asha");
     rs.MovePrevious();
@@ -84,7 +85,8 @@ TEST_F(RecordsetTest, AddedRowReachesFileButNotSnapshotUntilRequery) {
 TEST_F(RecordsetTest, DeleteLastAndOnlyRow) {
     addPatients();
     Recordset rs;
-    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    ASSERT_TRUE(
+        rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
     rs.MoveLast();
     rs.Delete();
     EXPECT_THROW(rs.Field(0), DbError) << "no row is current after a delete";
@@ -110,7 +112,8 @@ TEST_F(RecordsetTest, DeleteLastAndOnlyRow) {
 TEST_F(RecordsetTest, CancelUpdateReturnsToPreviousRow) {
     addPatients();
     Recordset rs;
-    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    ASSERT_TRUE(
+        rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
     rs.MoveNext();
     rs.AddNew();
     rs.SetField(1, "Never saved");
@@ -133,15 +136,18 @@ TEST_F(RecordsetTest, EditWritesOnlyItsOwnRow) {
     rs.MoveLast();
     rs.SetField(1, "150");
     rs.Update();
-    EXPECT_EQ(querySql(dbPath(), "SELECT group_concat(Amount, ',') FROM (SELECT Amount FROM SettingsLab ORDER BY rowid)"),
-              "100,150");
+    EXPECT_EQ(
+        querySql(dbPath(),
+                 "SELECT group_concat(Amount, ',') FROM (SELECT Amount FROM SettingsLab ORDER BY rowid)"),
+        "100,150");
     EXPECT_EQ(rs.FieldText(1), "150");
 }
 
 TEST_F(RecordsetTest, RequeryPutsCursorOnFirstRow) {
     addPatients();
     Recordset rs;
-    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    ASSERT_TRUE(
+        rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
     rs.MoveLast();
     execSql(dbPath(), "INSERT INTO SettingsOutPatient (EmployeeID, FirstName) VALUES ('OP0','Zero')");
     rs.Requery();
@@ -157,7 +163,8 @@ TEST_F(RecordsetTest, ReadOnlySetsRefuseWrites) {
     EXPECT_THROW(snap.SetField(1, "x"), DbError);
     EXPECT_THROW(snap.AddNew(), DbError);
     EXPECT_THROW(snap.Delete(), DbError);
-    ASSERT_TRUE(distinct.Open("SELECT DISTINCT(FirstName) FROM SettingsOutPatient", DbConnection, Mode::Editable));
+    ASSERT_TRUE(
+        distinct.Open("SELECT DISTINCT(FirstName) FROM SettingsOutPatient", DbConnection, Mode::Editable));
     EXPECT_EQ(distinct.RecordCount(), 3);
     EXPECT_THROW(distinct.SetField(0, "x"), DbError);
     EXPECT_EQ(querySql(dbPath(), "SELECT count(*) FROM SettingsOutPatient WHERE FirstName='x'"), "0");
@@ -183,9 +190,11 @@ TEST_F(RecordsetTest, ValuesKeepTheirKinds) {
     EXPECT_EQ(querySql(dbPath(), "SELECT Date FROM OutPatientPrintDetails WHERE BillNo=10"), "2026-03-11");
 
     Recordset sorted;
-    ASSERT_TRUE(sorted.Open("SELECT * FROM OutPatientPrintDetails Order by BillNo", DbConnection, Mode::Editable));
+    ASSERT_TRUE(
+        sorted.Open("SELECT * FROM OutPatientPrintDetails Order by BillNo", DbConnection, Mode::Editable));
     QStringList order;
-    for (sorted.MoveFirst(); !sorted.AtEOF(); sorted.MoveNext()) order << sorted.FieldText(0);
+    for (sorted.MoveFirst(); !sorted.AtEOF(); sorted.MoveNext())
+        order << sorted.FieldText(0);
     EXPECT_EQ(order, QStringList({"9", "10", "11", "100"}));
     sorted.MoveFirst();
     EXPECT_EQ(sorted.Field(0).kind(), Value::Kind::Number);
@@ -210,7 +219,8 @@ TEST_F(RecordsetTest, AutoNumberedKeyIsFilledOnUpdate) {
 TEST_F(RecordsetTest, FailedUpdateKeepsPendingRowAndReportsIt) {
     addPatients();
     Recordset rs;
-    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
+    ASSERT_TRUE(
+        rs.Open("SELECT * FROM SettingsOutPatient Order by EmployeeID", DbConnection, Mode::Editable));
     execSql(dbPath(), "DELETE FROM SettingsOutPatient WHERE EmployeeID='OP1'");
     rs.SetField(1, "Lost?");
     EXPECT_THROW(rs.Update(), DbError);

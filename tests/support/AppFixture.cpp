@@ -3,6 +3,7 @@
 #include "data/Environment.h"
 #include "data/ProgramState.h"
 #include "data/modConnectDB.h"
+#include "reports/PrintPage.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,9 +27,13 @@ void AppTest::SetUp() {
     CurrentUserType.clear();
     MenuView = "Horizontal";
     ActiveScreen = nullptr;
+    printer = std::make_shared<RecordingBackend>();
+    PrintPage.reset();
+    PrintPage.setBackend(printer);
 }
 
 void AppTest::TearDown() {
+    PrintPage.reset();
     DbConnection.reset();
     setEndProgramHandler(nullptr);
     setToday(std::nullopt);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/PrintBackends.h"
 #include "support/MessageRecorder.h"
 
 #include <QDate>
@@ -8,7 +9,8 @@
 #include <memory>
 
 // Each test gets a fresh application folder holding the delivered database, sanavo.ini and the
-// pictures; messages are recorded, today is fixed and ending the program is only counted.
+// pictures; messages are recorded, prints are recorded, today is fixed and ending the program is only
+// counted.
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -22,6 +24,8 @@ protected:
     static const QDate kToday;
     MessageRecorder messages;
     int programEnds = 0;
+    // Every print goes to this recorder (never to a real printer) unless a test installs another.
+    std::shared_ptr<RecordingBackend> printer;
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;

@@ -4,20 +4,23 @@
 #include <gtest/gtest.h>
 
 MessageRecorder::MessageRecorder() {
-    previous_ = setMessageHandler([this](MsgIcon icon, MsgButtons buttons, const QString& title, const QString& text) {
-        calls_.push_back({icon, buttons, title, text});
-        if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-        if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected question: " << text.toStdString();
-            return MsgAnswer::No;
-        }
-        const MsgAnswer a = answers_.front();
-        answers_.pop_front();
-        return a;
-    });
+    previous_ = setMessageHandler(
+        [this](MsgIcon icon, MsgButtons buttons, const QString& title, const QString& text) {
+            calls_.push_back({icon, buttons, title, text});
+            if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+            if (answers_.empty()) {
+                ADD_FAILURE() << "unexpected question: " << text.toStdString();
+                return MsgAnswer::No;
+            }
+            const MsgAnswer a = answers_.front();
+            answers_.pop_front();
+            return a;
+        });
 }
 
-MessageRecorder::~MessageRecorder() { setMessageHandler(std::move(previous_)); }
+MessageRecorder::~MessageRecorder() {
+    setMessageHandler(std::move(previous_));
+}
 
 RecordedMessage MessageRecorder::last() const {
     if (calls_.empty()) {
@@ -29,6 +32,7 @@ RecordedMessage MessageRecorder::last() const {
 
 QStringList MessageRecorder::texts() const {
     QStringList t;
-    for (const auto& c : calls_) t << c.text;
+    for (const auto& c : calls_)
+        t << c.text;
     return t;
 }
