@@ -66,7 +66,14 @@ namespace {
 // UTC, so that the change from summer time never makes a later file sort earlier.
 QString g_lastStamp;
 int g_sequence = 0;
+std::function<QDateTime()> g_clock;
 } // namespace
+
+void PdfBackend::setClock(std::function<QDateTime()> clock) {
+    g_clock = std::move(clock);
+    g_lastStamp.clear();
+    g_sequence = 0;
+}
 
 PdfBackend::PdfBackend(QString folder, int resolutionDpi)
     : folder_(std::move(folder)), resolution_(resolutionDpi) {}
@@ -76,7 +83,8 @@ PdfBackend::~PdfBackend() {
 }
 
 QString PdfBackend::nextFileName() {
-    QString stamp = QDateTime::currentDateTimeUtc().toString("yyyyMMdd-HHmmss-zzz");
+    const QDateTime now = g_clock ? g_clock() : QDateTime::currentDateTimeUtc();
+    QString stamp = now.toUTC().toString("yyyyMMdd-HHmmss-zzz");
     if (stamp <= g_lastStamp) {
         stamp = g_lastStamp;
         ++g_sequence;

@@ -2,6 +2,7 @@
 
 #include "reports/PrintPage.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFont>
 #include <QStringList>
@@ -55,6 +56,8 @@ public:
     ~PdfBackend() override;
     // Files this back end has completed, oldest first.
     const QStringList& files() const { return files_; }
+    // Tests fix the clock the names are made from (null: the real one); the naming starts afresh.
+    static void setClock(std::function<QDateTime()> clock);
 
 protected:
     QPaintDevice* openDevice() override;
