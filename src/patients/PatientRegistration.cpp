@@ -1,0 +1,205 @@
+#include "patients/PatientRegistration.h"
+
+#include "data/Environment.h"
+#include "reference/modInputHelpers.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+// Runs `then` whenever the watched control loses the focus.
+class FocusOut : public QObject {
+public:
+    FocusOut(QWidget* control, std::function<void()> then) : QObject(control), then_(std::move(then)) {
+        control->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusOut) then_();
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+QLineEdit* textBox(const QString& name, QWidget* parent) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    return e;
+}
+
+QComboBox* comboBox(const QString& name, QWidget* parent) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+} // namespace
+
+QString prefixedPatientId(const QString& prefix, const QString& typed) {
+    return typed.trimmed().startsWith(prefix) ? typed : prefix + typed;
+}
+
+PatientRegistration::PatientRegistration(const QString& objectName, const QString& prefix,
+                                         RecordScreenInfo info)
+    : RecordScreen(objectName, std::move(info)), prefix_(prefix) {
+    QWidget* area = fields()->parentWidget();
+    // Created in the order the Tab key walks them.
+    auto* idBox = new QWidget(area);
+    auto* idRow = new QHBoxLayout(idBox);
+    idRow->setContentsMargins(0, 0, 0, 0);
+    idRow->setSpacing(4);
+    lblPrefix = new QLabel(prefix_, idBox);
+    lblPrefix->setObjectName("lblPrefix");
+    lblPrefix->setToolTip("Stored in front of the number you type");
+    lblPrefix->hide();
+    cmbPatientID = comboBox("cmbPatientID", idBox);
+    idRow->addWidget(lblPrefix);
+    idRow->addWidget(cmbPatientID, 1);
+    txtFirstName = textBox("txtFirstName", area);
+    txtLastName = textBox("txtLastName", area);
+    cmbSex = comboBox("cmbSex", area);
+    cmbMartialStatus = comboBox("cmbMartialStatus", area);
+    txtAge = textBox("txtAge", area);
+    txtMobilePhone = textBox("txtMobilePhone", area);
+    txtHomePhone = textBox("txtHomePhone", area);
+    txtPagerNumber = textBox("txtPagerNumber", area);
+    DTPicker1 = new QDateEdit(area);
+    DTPicker1->setObjectName("DTPicker1");
+    DTPicker1->setDisplayFormat("dd/MM/yyyy");
+    DTPicker1->setCalendarPopup(true);
+    txtAddress = textBox("txtAddress", area);
+    txtEmailId = textBox("txtEmailId", area);
+    Picture12 = helpIcon("Picture12", "Last Name May be Your Initial or Father Name ", this);
+    Picture11 = helpIcon("Picture11", "Select Married or Unmarried", this);
+
+    placeField(0, 0, "Patient ID", idBox);
+    placeField(1, 0, "First Name", txtFirstName);
+    placeField(2, 0, "Last Name", txtLastName, Picture12);
+    placeField(3, 0, "Sex", cmbSex);
+    placeField(4, 0, "Marital Status", cmbMartialStatus, Picture11);
+    placeField(5, 0, "Age", txtAge);
+    placeField(0, 1, "Mobile Phone", txtMobilePhone);
+    placeField(1, 1, "Home Phone", txtHomePhone);
+    placeField(2, 1, "Pager Number", txtPagerNumber);
+    placeField(3, 1, "Date Of Birth", DTPicker1);
+    placeField(4, 1, "Address", txtAddress);
+    placeField(5, 1, "Location", txtEmailId);
+    fields()->setColumnStretch(1, 1);
+    fields()->setColumnStretch(4, 1);
+    fields()->setColumnMinimumWidth(2, 24);
+    fields()->setColumnMinimumWidth(3, 110);
+
+    bind(0, cmbPatientID, {},
+         [this](const QString& t) { return Value::text(prefixedPatientId(prefix_, t)); });
+    bind(1, txtFirstName);
+    bind(3, cmbSex);
+    bind(4, txtMobilePhone);
+    bind(7, txtAge);
+    bind(9, txtAddress);
+    bind(10, txtEmailId);
+
+    attachNameOnly(txtLastName);
+    for (QLineEdit* digits : {txtMobilePhone, txtHomePhone, txtPagerNumber, txtAge})
+        attachNumberOnly(digits, false);
+    attachAutoComplete(cmbSex, false);
+    attachAutoComplete(cmbMartialStatus, false);
+    // Free IDs may be typed; the list completes them only while a record is being added or edited.
+    attachAutoComplete(cmbPatientID, true, [this] { return state() != State::Browsing; });
+    attachBirthDateRefusal(DTPicker1);
+    caretToEndOnFocus(txtEmailId);
+
+    connect(cmbPatientID, &QComboBox::editTextChanged, this, [this] { chooseId(); });
+    connect(cmbPatientID, &QComboBox::activated, this, [this] { chooseId(); });
+    new FocusOut(cmbPatientID, [this] { chooseId(); });
+}
+
+QWidget* PatientRegistration::keyField() const {
+    return cmbPatientID;
+}
+
+void PatientRegistration::fillLists() {
+    cmbSex->addItems({"Male", "Female"});
+    cmbMartialStatus->addItems({"Married", "Unmarried"});
+    emptyControl(cmbSex);
+    emptyControl(cmbMartialStatus);
+}
+
+void PatientRegistration::setDefaults() {
+    const QSignalBlocker quiet(DTPicker1);
+    DTPicker1->setDate(Today());
+}
+
+void PatientRegistration::browseSetLoaded() {
+    const QSignalBlocker quiet(cmbPatientID);
+    Recordset& rs = browseSet();
+    for (rs.MoveFirst(); !rs.AtEOF(); rs.MoveNext())
+        cmbPatientID->addItem(rs.FieldText(0));
+}
+
+bool PatientRegistration::checks() {
+    const QString id = cmbPatientID->currentText().trimmed();
+    if (duplicateKey(0, prefixedPatientId(prefix_, id), "Please Select the Another Patient Id",
+                     "This Patient ID Already Assigned"))
+        return false;
+    if (id.isEmpty()) return warn(cmbPatientID, "Please Fill the Employee ID");
+    if (txtFirstName->text().trimmed().isEmpty()) return warn(txtFirstName, "Please Fill the First Name");
+    if (txtMobilePhone->text().trimmed().isEmpty())
+        return warn(txtMobilePhone, "Please Fill the Phone Number");
+    if (txtAge->text().trimmed().isEmpty()) return warn(txtAge, "Please Select the Age");
+    const double age = Val(txtAge->text());
+    if (age < 0 || age > 120) return warn(txtAge, "Please Select the Correct Ages");
+    if (cmbSex->currentText().trimmed().isEmpty()) return warn(cmbSex, "Please Select the Sex");
+    if (txtAddress->text().trimmed().isEmpty()) return warn(txtAddress, "Please Fill the Address");
+    if (txtEmailId->text().trimmed().isEmpty()) return warn(txtEmailId, "Please Fill the Location");
+    return true;
+}
+
+void PatientRegistration::emptyFields(Emptying why) {
+    if (why == Emptying::AfterLastDelete)
+        for (QWidget* w : inputControls())
+            emptyControl(w);
+    else
+        RecordScreen::emptyFields(why);
+}
+
+void PatientRegistration::rebuildIdList(const QString& text) {
+    const QSignalBlocker quiet(cmbPatientID);
+    cmbPatientID->clear();
+    Recordset& check = checkSet();
+    check.Requery();
+    for (check.MoveFirst(); !check.AtEOF(); check.MoveNext())
+        cmbPatientID->addItem(check.FieldText(0));
+    cmbPatientID->setCurrentIndex(-1);
+    cmbPatientID->setEditText(text);
+}
+
+void PatientRegistration::afterSave() {
+    rebuildIdList(browseSet().FieldText(0));
+}
+
+void PatientRegistration::afterDelete() {
+    rebuildIdList(cmbPatientID->currentText());
+}
+
+void PatientRegistration::stateChanged() {
+    lblPrefix->setVisible(state() == State::Adding);
+}
+
+void PatientRegistration::chooseId() {
+    if (state() != State::Browsing || displaying()) return;
+    const QString wanted = cmbPatientID->currentText().trimmed();
+    if (wanted.isEmpty()) return;
+    Trapped(TrapWording::ErrorColon, [&] {
+        showMatching([&](const Recordset& r) { return r.FieldText(0).trimmed() == wanted; }, true);
+    });
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "reference/RecordScreen.h"
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+
+// The stored patient ID: the prefix ("OP" or "IP") followed by the typed text as typed. A text that
+// already begins with the prefix (an ID shown for editing, or typed with it) is not prefixed again, so
+// every stored ID carries the prefix exactly once.
+QString prefixedPatientId(const QString& prefix, const QString& typed);
+
+// The registration screen of a patient table (out-patients, in-patients): the patient ID list, the
+// name, sex, phone, age, address and location fields, their checks and the ID list rebuilt after every
+// save and delete. A screen of this kind gives its ID prefix, caption, table query and list screen.
+class PatientRegistration : public RecordScreen {
+    Q_OBJECT
+public:
+    const QString& prefix() const { return prefix_; }
+
+protected:
+    PatientRegistration(const QString& objectName, const QString& prefix, RecordScreenInfo info);
+
+    QWidget* keyField() const override;
+    bool checks() override;
+    void fillLists() override;
+    void setDefaults() override;
+    void browseSetLoaded() override;
+    void emptyFields(Emptying why) override;
+    void afterSave() override;
+    void afterDelete() override;
+    void stateChanged() override;
+
+    // Empties the ID list and fills it again from the check record set, then shows `text` in it.
+    void rebuildIdList(const QString& text);
+
+    QComboBox* cmbPatientID;
+    QLabel* lblPrefix;
+    QLineEdit* txtFirstName;
+    QLineEdit* txtLastName;
+    QComboBox* cmbSex;
+    QComboBox* cmbMartialStatus;
+    QLineEdit* txtMobilePhone;
+    QLineEdit* txtHomePhone;
+    QLineEdit* txtPagerNumber;
+    QLineEdit* txtAge;
+    QDateEdit* DTPicker1;
+    QLineEdit* txtAddress;
+    QLineEdit* txtEmailId;
+    PictureButton* Picture11;
+    PictureButton* Picture12;
+
+private:
+    // Shows the record whose ID is the one chosen in the list (browsing only).
+    void chooseId();
+
+    QString prefix_;
+};

@@ -1,0 +1,16 @@
+#include "patients/frmAddOutPatient.h"
+
+#include "patients/frmViewOutPatientDetails.h"
+
+frmAddOutPatient::frmAddOutPatient()
+    : PatientRegistration("frmAddOutPatient", "OP",
+                          {"                        Add New Out-Patient Details", 6300, 10995,
+                           "SELECT * FROM SettingsOutPatient Order by EmployeeID"}) {}
+
+void frmAddOutPatient::openList() {
+    if (auto* list = LoadedScreen<frmViewOutPatientDetails>()) list->LookUp(this);
+}
+
+void ShowAddOutPatient() {
+    ShowScreen<frmAddOutPatient>();
+}

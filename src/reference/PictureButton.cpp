@@ -1,0 +1,175 @@
+#include "reference/PictureButton.h"
+
+#include "data/Environment.h"
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+
+PictureButton::PictureButton(const QString& objectName, const QString& baseName, QWidget* parent)
+    : QWidget(parent), base_(baseName) {
+    setObjectName(objectName);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+    setNormalImage();
+}
+
+bool PictureButton::loadPicture(const QString& fileName) {
+    file_ = fileName;
+    image_ = QImage(AppFile(fileName));
+    setFixedSize(sizeHint());
+    update();
+    return !image_.isNull();
+}
+
+QSize PictureButton::sizeHint() const {
+    return image_.isNull() ? QSize(56, 44) : image_.size();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!image_.isNull()) {
+        p.drawImage(0, 0, image_);
+        return;
+    }
+    // Stand-in for a missing picture: a plain rounded button with the base name.
+    p.setRenderHint(QPainter::Antialiasing);
+    const bool lit = highlighted() || pressed_;
+    p.setPen(QPen(QColor(140, 34, 44), 1));
+    p.setBrush(lit ? QColor(244, 233, 231) : QColor(252, 250, 249));
+    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+    p.setPen(QColor(52, 46, 50));
+    p.drawText(rect(), Qt::AlignCenter, base_);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) pressed_ = true;
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* e) {
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    // A click is a press and a release of the left button on the button, as with any button.
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+// Hover (modMouseEventCapture): the pointer entering is the first move with the mouse not yet captured;
+// leaving is the move outside the picture.
+void PictureButton::enterEvent(QEnterEvent*) {
+    if (hover_) setHighlightedImage();
+}
+
+void PictureButton::leaveEvent(QEvent*) {
+    if (!hover_) return;
+    setNormalImage();
+    if (keep_ && keep_()) setHighlightedImage();
+}
+
+QRegion pictureRegion(const QImage& image, QRgb transparent) {
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    {
+        QPainter p(&flat);
+        p.drawImage(0, 0, image);
+    }
+    const QRgb clear = transparent & RGB_MASK;
+    QRegion region;
+    for (int y = 0; y < flat.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(flat.constScanLine(y));
+        int x = 0;
+        while (x < flat.width()) {
+            while (x < flat.width() && (line[x] & RGB_MASK) == clear)
+                ++x;
+            const int start = x;
+            while (x < flat.width() && (line[x] & RGB_MASK) != clear)
+                ++x;
+            if (x > start) region += QRect(start, y, x - start, 1);
+        }
+    }
+    return region;
+}
+
+void modTrimPictureBox(PictureButton* button, QRgb transparent) {
+    if (!button) return;
+    if (!button->hasPicture()) {
+        button->clearMask();
+        return;
+    }
+    button->setMask(pictureRegion(button->picture(), transparent));
+}
+
+namespace {
+
+// Shows the tip of one control in the balloon's colours and width.
+class BalloonTip : public QObject {
+public:
+    BalloonTip(QWidget* control, const QString& text) : QObject(control), text_(text) {
+        setObjectName("BalloonTip");
+        control->setToolTip(text);
+        control->setStyleSheet("QToolTip { color: white; background-color: rgb(253, 96, 237);"
+                               " border: 1px solid rgb(214, 62, 199); border-radius: 5px; padding: 3px; }");
+        control->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::ToolTip) return false;
+        auto* control = static_cast<QWidget*>(o);
+        QStringList lines = tipLines(text_, QFontMetrics(QToolTip::font()), TipMaxWidth);
+        for (QString& l : lines)
+            l = l.toHtmlEscaped();
+        const QString html = "<p style=\"white-space:pre\">" + lines.join("<br>") + "</p>";
+        const QRect tool = control->rect();
+        QToolTip::showText(control->mapToGlobal(QPoint(tool.center().x(), tool.bottom())), html, control,
+                           tool);
+        return true;
+    }
+
+private:
+    QString text_;
+};
+
+} // namespace
+
+QStringList tipLines(const QString& text, const QFontMetrics& metrics, int maxWidth) {
+    QStringList lines;
+    QString line;
+    // Words keep the blanks that follow them, so the text reads exactly as given.
+    int i = 0;
+    while (i < text.size()) {
+        int j = i;
+        while (j < text.size() && text[j] != ' ')
+            ++j;
+        while (j < text.size() && text[j] == ' ')
+            ++j;
+        const QString word = text.mid(i, j - i);
+        if (!line.isEmpty() && metrics.horizontalAdvance((line + word).trimmed()) > maxWidth) {
+            lines << line;
+            line.clear();
+        }
+        line += word;
+        i = j;
+    }
+    if (!line.isEmpty() || lines.isEmpty()) lines << line;
+    return lines;
+}
+
+void modToolTip(QWidget* control, const QString& text, QWidget*) {
+    if (!control) return;
+    delete control->findChild<QObject*>("BalloonTip", Qt::FindDirectChildrenOnly);
+    new BalloonTip(control, text);
+}
+
+PictureButton* helpIcon(const QString& objectName, const QString& tip, QWidget* owner) {
+    auto* icon = new PictureButton(objectName, "help", owner);
+    icon->setHoverEnabled(false);
+    icon->setCursor(Qt::WhatsThisCursor);
+    icon->loadPicture("help1.gif");
+    modTrimPictureBox(icon);
+    modToolTip(icon, tip, owner);
+    return icon;
+}

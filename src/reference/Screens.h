@@ -1,0 +1,91 @@
+#pragma once
+
+#include "data/Messages.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QVBoxLayout;
+
+// Runs one step of a screen under the trap of its kind: a failure is reported in the trap's wording and the
+// step ends. True when the step ran through.
+bool Trapped(TrapWording wording, const std::function<void()>& step);
+
+// A screen of the program: dressed with the drawn title bar (FormDesign), centred (CenterForm), and
+// unloaded (deleted, with its record sets) when it closes. Its controls sit in body(), below the title bar.
+class ChildScreen : public QWidget {
+    Q_OBJECT
+public:
+    bool isClosing() const { return closing_; }
+
+protected:
+    explicit ChildScreen(const QString& objectName);
+    // FormDesign with the caption and the size in twips, then CenterForm.
+    void dress(const QString& caption, int heightTwips, int widthTwips);
+    QVBoxLayout* body() const { return body_; }
+    void closeEvent(QCloseEvent* e) override;
+    // The closing steps of the kind of screen; they run once, however often close is asked for.
+    virtual void closing() {}
+
+private:
+    QVBoxLayout* body_;
+    bool closing_ = false;
+};
+
+// A screen that the menu opens: while it is open the menu is hidden and it is ActiveScreen.
+class MenuScreen : public ChildScreen {
+    Q_OBJECT
+protected:
+    using ChildScreen::ChildScreen;
+    // The first opening steps: MenuHide, then ActiveScreen is this screen.
+    void enterScreen();
+    // Hides the screen, forgets it as ActiveScreen and shows the menu for CurrentUserType.
+    void closing() override;
+};
+
+// A list screen opened from another screen through LookUp. While it is open its caller accepts no input;
+// when it closes the caller is enabled again and brought to the front.
+class ListScreen : public ChildScreen {
+    Q_OBJECT
+public:
+    // The intake: the first caller is disabled and remembered; a second request while one is open is
+    // refused with the caption + " already in use." message. Either way the list is shown in front.
+    void LookUp(QWidget* caller);
+    QWidget* caller() const { return caller_.data(); }
+    ~ListScreen() override;
+
+protected:
+    using ChildScreen::ChildScreen;
+    void closing() override;
+
+private:
+    void releaseCaller();
+    QPointer<QWidget> caller_;
+};
+
+// The one loaded instance of a screen class, created and loaded (T::load()) on first use, as the program's
+// screens are: null when loading failed (the screen is then gone again).
+template <class T> T* LoadedScreen() {
+    static QPointer<T> screen;
+    if (screen && !screen->isClosing()) return screen.data();
+    auto* s = new T;
+    if (!s->load()) {
+        delete s;
+        return nullptr;
+    }
+    screen = s;
+    return s;
+}
+
+// Loads the screen if needed and shows it in front: what a menu command does.
+template <class T> T* ShowScreen() {
+    T* s = LoadedScreen<T>();
+    if (s) {
+        s->show();
+        s->raise();
+        s->activateWindow();
+    }
+    return s;
+}
