@@ -328,8 +328,22 @@ protected:
     virtual int key(int code) = 0;
     virtual void paste(const QString& text) = 0;
 
+    static bool entersText(const QEvent* e) {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::InputMethod:
+        case QEvent::Drop:
+        case QEvent::ContextMenu:
+        case QEvent::MouseButtonRelease:
+            return true;
+        default:
+            return false;
+        }
+    }
+
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (!active() || readOnly()) return false;
+        // Other events pass untouched, also those a control receives while it is being destroyed.
+        if (!entersText(e) || !active() || readOnly()) return false;
         switch (e->type()) {
         case QEvent::KeyPress:
             return keyPress(static_cast<QKeyEvent*>(e));
@@ -391,7 +405,9 @@ private:
             target->setCursorPosition(at);
         }
         paste(de->mimeData()->text());
-        de->acceptProposedAction();
+        // From elsewhere it is always a copy: refused characters must not vanish from their source.
+        de->setDropAction(de->source() == target ? de->dropAction() : Qt::CopyAction);
+        de->accept();
         return true;
     }
 
@@ -455,11 +471,12 @@ private:
 class ComboFilter : public InputFilter {
 public:
     ComboFilter(QComboBox* box, bool allowFreeText, std::function<bool()> active)
-        : InputFilter(box), box_(box), allowFreeText_(allowFreeText), active_(std::move(active)) {
+        : InputFilter(box), box_(box), list_(box->view()), allowFreeText_(allowFreeText),
+          active_(std::move(active)) {
         // The combo box hands its key presses to its text part itself; its list part takes them while open.
         box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);
-        box->view()->installEventFilter(this);
+        list_->installEventFilter(this);
     }
 
 protected:
@@ -477,20 +494,20 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* e) override {
         // In the open list only typing goes to the type-ahead; Enter, Escape and arrows stay the list's.
-        if (watched == box_->view() && e->type() == QEvent::KeyPress) {
+        if (watched == list_) {
+            if (e->type() != QEvent::KeyPress) return false;
             const TypedKey typed = typedKey(static_cast<QKeyEvent*>(e));
             const bool typing = (typed.kind == TypedKey::Code &&
                                  (typed.code >= FirstPrintable || typed.code == KeyBackspace)) ||
                                 typed.kind == TypedKey::Text;
             if (!typing) return false;
-        } else if (watched == box_->view()) {
-            return false;
         }
         return InputFilter::eventFilter(watched, e);
     }
 
 private:
     QComboBox* box_;
+    QObject* list_;
     bool allowFreeText_;
     std::function<bool()> active_;
 };

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -154,9 +155,11 @@ TEST_F(WidgetsTest, ContextMenuDropAndInputMethodGoThroughTheRule) {
     QMimeData dropped;
     dropped.setText("1-2.3.4");
     // Only a drag in progress delivers drops to the box; its filter sees them first.
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);
     EXPECT_TRUE(filter->eventFilter(amount, &drop));
     EXPECT_EQ(amount->text(), "12.34");
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
 
     amount->clear();
     QInputMethodEvent composed;
@@ -244,8 +247,8 @@ TEST_F(WidgetsTest, TypeAheadCompletesInTheOpenListAndRefusesUnknownText) {
 TEST_F(WidgetsTest, TypeAheadWithFreeTextAndOnlyWhileActive) {
     auto* ids = add<QComboBox>();
     ids->addItems({"OP1", "OP12"});
-    bool adding = true;
-    attachAutoComplete(ids, true, [&adding] { return adding; });
+    auto adding = std::make_shared<bool>(true); // outlives the test body with the window
+    attachAutoComplete(ids, true, [adding] { return *adding; });
     show(ids);
     ids->setEditText("");
 
@@ -257,7 +260,7 @@ TEST_F(WidgetsTest, TypeAheadWithFreeTextAndOnlyWhileActive) {
     EXPECT_FALSE(listOpen(ids));
     EXPECT_EQ(ids->lineEdit()->cursorPosition(), 3);
 
-    adding = false;
+    *adding = false;
     ids->setEditText("");
     type("o");
     EXPECT_EQ(ids->currentText(), "o");
