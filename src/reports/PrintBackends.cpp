@@ -23,6 +23,9 @@ void PainterBackend::begin() {
     }
     unitsPerTwipX_ = device_->logicalDpiX() / 1440.0;
     unitsPerTwipY_ = device_->logicalDpiY() / 1440.0;
+    if (const QRectF clip = clipTwips(); !clip.isEmpty())
+        painter_->setClipRect(QRectF(clip.x() * unitsPerTwipX_, clip.y() * unitsPerTwipY_,
+                                     clip.width() * unitsPerTwipX_, clip.height() * unitsPerTwipY_));
     font_.reset();
 }
 
@@ -130,6 +133,11 @@ void PdfBackend::discardDevice() noexcept {
     writer_.reset();
     if (file_.isOpen()) file_.close();
     if (!file_.fileName().isEmpty()) file_.remove();
+}
+
+QRectF PdfBackend::clipTwips() const {
+    const QRectF page = writer_->pageLayout().fullRectPoints();
+    return QRectF(0, 0, page.width() * 20 - 288, page.height() * 20);
 }
 
 QString PdfBackend::cannotPaint() const {

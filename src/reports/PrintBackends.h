@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFont>
+#include <QRectF>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -36,6 +37,8 @@ protected:
     virtual void discardDevice() noexcept = 0;
     // Why the painter could not start on the device.
     virtual QString cannotPaint() const = 0;
+    // Where drawing may reach, in twips; empty: wherever the device allows.
+    virtual QRectF clipTwips() const { return QRectF(); }
 
 private:
     void begin();
@@ -48,7 +51,9 @@ private:
 };
 
 // Each document becomes one A4 PDF file in the folder (made when missing), placed on the page with no
-// margin so that twips count from the page's corner. File names sort in the order of printing and an
+// margin so that twips count from the page's corner. Drawing stops 1/5 inch short of the right edge, as
+// a printer's printable area would, so the rule lines (longer than the page is wide) end as far from
+// the right edge as their leading blanks start from the left. File names sort in the order of printing and an
 // existing file is never overwritten: sanavo-<yyyyMMdd-HHmmss-zzz>-<sequence>.pdf, local time.
 class PdfBackend : public PainterBackend {
 public:
@@ -64,6 +69,7 @@ protected:
     void closeDevice() override;
     void discardDevice() noexcept override;
     QString cannotPaint() const override;
+    QRectF clipTwips() const override;
 
 private:
     QString nextFileName();
