@@ -103,7 +103,8 @@ TypeAheadResult autoCompleteKey(const QStringList& items, const TextBoxState& bo
         r.box = {search, int(search.size()), 0};
         r.dropDown = DropDown::Close;
     } else {
-        // Refused: what the operator had stays, and the open list shows what can be typed.
+        // A character no item starts with clears the box; the open list shows what can be typed.
+        r.box = {QString(), 0, 0};
         r.dropDown = DropDown::Open;
     }
     return r;

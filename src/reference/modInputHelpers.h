@@ -63,12 +63,13 @@ struct TypeAheadResult {
 
 // One keystroke in the text part of a list holding `items`. A printable key completes to the first item
 // beginning (case-insensitively) with the typed text and selects the completed tail. With no such item:
-// free text keeps what was typed and closes the list; otherwise the keystroke is refused and the text and
-// selection stay as they were. Backspace removes the selected tail (or the last character); Enter moves
+// free text keeps what was typed and closes the list; otherwise the box is emptied and the list stays
+// open. Backspace removes the selected tail (or the last character); Enter moves
 // the caret to the end and passes on; other control keys only clear the selection.
 TypeAheadResult autoCompleteKey(const QStringList& items, const TextBoxState& box, int key,
                                 bool allowFreeText);
-// Pasted text typed into the list character by character (control characters skipped).
+// Pasted text typed into the list character by character (control characters skipped; without free
+// text, a character no item continues with is left out rather than clearing what was pasted so far).
 TypeAheadResult pasteAutoComplete(const QStringList& items, const TextBoxState& box, const QString& pasted,
                                   bool allowFreeText);
 // The routine on a real list (its text part must be editable); returns the key code the list should

@@ -119,7 +119,7 @@ TEST(AutoCompleteKey, TypedCharacterGoesAtTheEndWhereverTheCaretIs) {
     expectBox(r.box, "Male", 3, 1);
 }
 
-TEST(AutoCompleteKey, NoMatchWithoutFreeTextKeepsWhatWasThere) {
+TEST(AutoCompleteKey, NoMatchWithoutFreeTextClearsTheBox) {
     TypeAheadResult r = autoCompleteKey(kSexes, {"", 0, 0}, 'x', false);
     expectBox(r.box, "", 0, 0);
     EXPECT_EQ(r.matched, -1);
@@ -127,8 +127,9 @@ TEST(AutoCompleteKey, NoMatchWithoutFreeTextKeepsWhatWasThere) {
     EXPECT_EQ(r.dropDown, DropDown::Open);
 
     r = autoCompleteKey(kSexes, {"Male", 1, 3}, 'x', false);
-    expectBox(r.box, "Male", 1, 3);
+    expectBox(r.box, "", 0, 0);
     EXPECT_EQ(r.matched, -1);
+    EXPECT_EQ(r.dropDown, DropDown::Open);
 }
 
 TEST(AutoCompleteKey, NoMatchWithFreeTextKeepsTheTypingAndClosesTheList) {
