@@ -1,14 +1,19 @@
 #include "data/Environment.h"
-#include "data/modConnectDB.h"
 #include "shell/WidgetMessages.h"
+#include "shell/frmLoading.h"
+
+#include "shell/Palette.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QStyleFactory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Sanavo");
     QApplication::setApplicationVersion(SANAVO_VERSION);
+    // The splash and login windows hide rather than close, and the program ends only through
+    // EndProgram, never because the last window went out of sight.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     // --folder DIR runs the program on another application folder.
     QString folder = QApplication::applicationDirPath();
@@ -18,9 +23,20 @@ int main(int argc, char** argv) {
     setAppFolder(folder);
     installWidgetMessages();
 
-    if (!ConnectDB()) return 1;
-    QMainWindow main;
-    main.setWindowTitle("Sanavo");
-    main.showMaximized();
+    // One look on every desktop: the Fusion style in the program's colours.
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QPalette pal = QApplication::palette();
+    pal.setColor(QPalette::Window, Palette::paper());
+    pal.setColor(QPalette::WindowText, Palette::ink());
+    pal.setColor(QPalette::Button, Palette::blush());
+    pal.setColor(QPalette::ButtonText, Palette::ink());
+    pal.setColor(QPalette::Highlight, Palette::crimson());
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    pal.setColor(QPalette::ToolTipBase, Palette::paper());
+    pal.setColor(QPalette::ToolTipText, Palette::ink());
+    QApplication::setPalette(pal);
+
+    frmLoading splash;
+    splash.start();
     return QApplication::exec();
 }

@@ -39,7 +39,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Palette::slate(), 1));
+        p.setPen(QPen(Palette::rose().darker(135), 1));
         p.setBrush(Qt::NoBrush);
         p.drawPath(roundedOutline(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5)));
     }
@@ -57,13 +57,10 @@ public:
     TitleBar* title = nullptr;
     QLabel* background = nullptr;
     EdgeFrame* frame = nullptr;
-    int backgroundInset = 0;
 
     void place() {
         const QSize s = window_->size();
-        if (background)
-            background->setGeometry(backgroundInset, backgroundInset, s.width() - 2 * backgroundInset,
-                                    s.height() - 2 * backgroundInset);
+        if (background) background->setGeometry(0, 0, s.width(), s.height());
         if (title) title->setGeometry(0, 0, s.width(), TitleBarHeight);
         if (frame) frame->setGeometry(0, 0, s.width(), s.height());
         window_->setMask(
@@ -92,8 +89,9 @@ ChromeParts* partsOf(QWidget* w) {
     return parts ? parts : new ChromeParts(w);
 }
 
-void dress(QWidget* window, const QString& caption, int heightTwips, int widthTwips, int insetTwips) {
-    QWidget* host = g_host.data();
+// The background covers the whole window: set in, its edge would show as a line inside the frame.
+void dress(QWidget* window, const QString& caption, int heightTwips, int widthTwips, bool intoMainWindow) {
+    QWidget* host = intoMainWindow ? g_host.data() : nullptr;
     if (host && window != host && window->parentWidget() != host && !window->isAncestorOf(host)) {
         const bool visible = window->isVisible();
         window->setParent(host, Qt::Widget);
@@ -119,7 +117,6 @@ void dress(QWidget* window, const QString& caption, int heightTwips, int widthTw
     }
     // A missing picture leaves the background empty; the window's own colour shows.
     parts->background->setPixmap(QPixmap(AppFile("backall.gif")));
-    parts->backgroundInset = toPixels(insetTwips);
     FormRoundRect(window);
 
     clsStyleForm titleStyle;
@@ -138,7 +135,7 @@ void dress(QWidget* window, const QString& caption, int heightTwips, int widthTw
 void FormDesign(QWidget* screen, const QString& caption, int heightTwips, int widthTwips) {
     if (!screen) return;
     const bool fresh = !titleBarOf(screen);
-    dress(screen, caption, heightTwips, widthTwips, 75);
+    dress(screen, caption, heightTwips, widthTwips, true);
     if (fresh)
         QObject::connect(titleBarOf(screen), &TitleBar::command, screen, [screen](const QString& c) {
             if (isChromeCommand(c, "Close")) screen->close();
@@ -147,7 +144,7 @@ void FormDesign(QWidget* screen, const QString& caption, int heightTwips, int wi
 
 void FormDesignLogin(QWidget* window, const QString& caption, int heightTwips, int widthTwips) {
     if (!window) return;
-    dress(window, caption, heightTwips, widthTwips, 100);
+    dress(window, caption, heightTwips, widthTwips, false);
 }
 
 TitleBar* titleBarOf(QWidget* window) {
@@ -163,6 +160,20 @@ void FormRoundRect(QWidget* window) {
     parts->place();
     parts->frame->raise();
     window->update();
+}
+
+QLabel* windowText(QWidget* parent, const QString& objectName, const QString& text, int pixelSize, bool bold,
+                   const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    QFont f = label->font();
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    label->setFont(f);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
 }
 
 // ---- centring ----

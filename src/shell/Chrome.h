@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <optional>
 
+class QLabel;
+
 // Sizes in the screens' descriptions are twips; the program draws at 15 twips per pixel.
 constexpr int TwipsPerPixel = 15;
 constexpr int toPixels(int twips) {
@@ -24,8 +26,8 @@ constexpr int TitleBarHeight = 32;
 // picture, rounded corners, and dragging by the body. The screen becomes a child window of the
 // main window when there is one.
 void FormDesign(QWidget* screen, const QString& caption, int heightTwips, int widthTwips);
-// The login window's twin: the same chrome, its background set in a little further, and its close
-// control only reports "Close" through the title bar's command signal (the login decides what follows).
+// The login window's twin: the same chrome, but its close control only reports "Close" through the
+// title bar's command signal (the login decides what follows), and it never moves into the main window.
 void FormDesignLogin(QWidget* window, const QString& caption, int heightTwips, int widthTwips);
 
 // Centres the window on the desktop work area (for a screen inside the main window: on the part of
@@ -98,6 +100,10 @@ private:
     ChromeButton* close_;
     ChromeButton* minimise_;
 };
+
+// A text of a window in the program's type: its name, size in pixels, weight and colour.
+QLabel* windowText(QWidget* parent, const QString& objectName, const QString& text, int pixelSize, bool bold,
+                   const QColor& colour);
 
 // The drawn title bar that FormDesign gave the window, or null.
 TitleBar* titleBarOf(QWidget* window);

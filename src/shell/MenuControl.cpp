@@ -1,5 +1,11 @@
 #include "shell/MenuControl.h"
 
-// First cut without a main window: nothing to hide or show.
-void MenuHide() {}
-void MenuShow(const QString&) {}
+#include "shell/frmMain.h"
+
+void MenuHide() {
+    if (frmMain* m = frmMain::instance()) m->MenuHide();
+}
+
+void MenuShow(const QString& userType) {
+    if (frmMain* m = frmMain::instance()) m->MenuShow(userType);
+}

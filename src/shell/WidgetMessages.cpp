@@ -8,8 +8,9 @@
 void installWidgetMessages() {
     setMessageHandler([](MsgIcon icon, MsgButtons buttons, const QString& title, const QString& text) {
         QMessageBox box(QApplication::activeWindow());
-        static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Critical, QMessageBox::Warning,
-                                                  QMessageBox::Information, QMessageBox::Question};
+        static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Critical,
+                                                  QMessageBox::Warning, QMessageBox::Information,
+                                                  QMessageBox::Question};
         box.setIcon(icons[static_cast<int>(icon)]);
         box.setWindowTitle(title.isEmpty() ? AppTitle : title);
         box.setText(text);

@@ -1,0 +1,38 @@
+#include "shell/CommandTable.h"
+
+#include "patients/frmAddOutPatient.h"
+#include "patients/frmViewOutPatient.h"
+#include "reference/Screens.h"
+#include "shell/frmAboutme.h"
+#include "shell/frmcontactus.h"
+
+#include <algorithm>
+
+// One row per command that opens a screen. A screen joins the menus by getting its row here.
+const std::vector<DispatchRow>& dispatchTable() {
+    static const std::vector<DispatchRow> rows{
+        {"mnuOutPatientHistory", ShowViewOutPatient},
+        {"mnuNewPateient", ShowAddOutPatient},
+        {"mnuHelpTopic", [] { ShowScreen<frmcontactus>(); }},
+        {"mnuAboutMe", [] { ShowScreen<frmAboutme>(); }},
+    };
+    return rows;
+}
+
+bool hasDispatchRow(const QString& command) {
+    const auto& rows = dispatchTable();
+    return std::any_of(rows.begin(), rows.end(), [&](const DispatchRow& r) { return command == r.command; });
+}
+
+bool DispatchCommand(const QString& command) {
+    for (const DispatchRow& row : dispatchTable()) {
+        if (command != row.command) continue;
+        try {
+            row.open();
+        } catch (...) {
+            // Opening a screen from the menu passes over failures; the menu stays as it was.
+        }
+        return true;
+    }
+    return false;
+}

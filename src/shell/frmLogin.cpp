@@ -1,0 +1,151 @@
+#include "shell/frmLogin.h"
+
+#include "data/DbError.h"
+#include "data/Environment.h"
+#include "data/Messages.h"
+#include "data/ProgramState.h"
+#include "data/Recordset.h"
+#include "data/modConnectDB.h"
+#include "data/modVBDes.h"
+#include "reference/PictureButton.h"
+#include "shell/Chrome.h"
+#include "shell/Desktop.h"
+#include "shell/Palette.h"
+#include "shell/frmMain.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString LoginCaption = QStringLiteral("          Login");
+
+void fieldLabel(const QString& text, QLineEdit* buddy, QWidget* parent, int y) {
+    QLabel* label = windowText(parent, QString(), text, 13, true, Palette::ink());
+    label->setBuddy(buddy);
+    label->setGeometry(22, y, 84, 26);
+}
+
+QString plainColumn(Recordset& users, int pos) {
+    return Decipher(users.FieldText(pos).trimmed()).trimmed();
+}
+
+} // namespace
+
+int matchingUserRow(Recordset& users, const QString& name, const QString& password) {
+    if (users.RecordCount() == 0) return -1;
+    users.MoveFirst();
+    for (int row = 0; !users.AtEOF(); ++row, users.MoveNext()) {
+        if (name == users.FieldText(1) && password == plainColumn(users, 2)) return row;
+    }
+    return -1;
+}
+
+bool hintAccountLogsIn() {
+    try {
+        QString error;
+        auto connection = Connection::open(AppFile("sanavodb.mdb"), &error);
+        if (!connection) return false;
+        Recordset users;
+        if (!users.Open("SELECT * FROM SettingsNewUser", connection, Recordset::Mode::Snapshot)) return false;
+        return matchingUserRow(users, "admin", "larch") >= 0;
+    } catch (const DbError&) {
+        return false;
+    }
+}
+
+frmLogin::frmLogin() {
+    setObjectName("frmLogin");
+    txtUserName_ = new QLineEdit(this);
+    txtUserName_->setObjectName("txtUserName");
+    txtUserName_->setGeometry(110, 50, 170, 26);
+    txtPassword_ = new QLineEdit(this);
+    txtPassword_->setObjectName("txtPassword");
+    txtPassword_->setEchoMode(QLineEdit::Password);
+    txtPassword_->setStyleSheet("lineedit-password-character: 42");
+    txtPassword_->setGeometry(110, 86, 170, 26);
+    fieldLabel("&User Name", txtUserName_, this, 50);
+    fieldLabel("&Password", txtPassword_, this, 86);
+    picture1_ = new PictureButton("Picture1", "Login1", this);
+    picture1_->setHoverEnabled(false);
+    picture1_->setToolTip("Log in");
+    connect(picture1_, &PictureButton::clicked, this, &frmLogin::loginCheck);
+    connect(txtUserName_, &QLineEdit::returnPressed, txtPassword_, [this] { txtPassword_->setFocus(); });
+    connect(txtPassword_, &QLineEdit::returnPressed, this, &frmLogin::loginCheck);
+    setTabOrder(txtUserName_, txtPassword_);
+
+    FormDesignLogin(this, LoginCaption, 2955, 4545);
+    connect(titleBarOf(this), &TitleBar::command, this, &frmLogin::closeCommand);
+    CenterForm(this);
+}
+
+frmLogin::~frmLogin() = default;
+
+bool frmLogin::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QWidget::event(e);
+}
+
+void frmLogin::Form_Activate() {
+    const auto step = [](auto f) {
+        try {
+            f();
+        } catch (...) {
+        }
+    };
+    step([] { QDir::setCurrent(AppFolder()); });
+    step([this] { FormDesignLogin(this, LoginCaption, 2955, 4545); });
+    step([this] { CenterForm(this); });
+    step([this] {
+        picture1_->loadPicture("Login1.gif");
+        modTrimPictureBox(picture1_);
+        picture1_->move((width() - picture1_->width()) / 2, 128);
+    });
+    step([] { ConnectDB(); });
+    step([this] { txtUserName_->setFocus(); });
+}
+
+void frmLogin::loginCheck() {
+    Recordset users;
+    if (!users.Open("SELECT * FROM SettingsNewUser", DbConnection, Recordset::Mode::Editable)) {
+        ShowDatabaseError();
+        return;
+    }
+    if (users.RecordCount() == 0) {
+        MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Warning", "No User Found");
+        hide();
+        RestoreDesktop();
+        EndProgram(0);
+        return;
+    }
+    if (matchingUserRow(users, txtUserName_->text(), txtPassword_->text()) < 0) {
+        // Nobody logged in: no user name is kept from the rows walked.
+        CurrentUserName.clear();
+        MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Wrong Info", "User Name Or Password Wrong ");
+        txtUserName_->clear();
+        txtPassword_->clear();
+        txtUserName_->setFocus();
+        return;
+    }
+    CurrentUserName = users.FieldText(1);
+    hide();
+    CurrentUserType = plainColumn(users, 3);
+    main_ = std::make_unique<frmMain>();
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+}
+
+void frmLogin::closeCommand(const QString& command) {
+    if (!isChromeCommand(command, "Close")) return;
+    hide();
+    RestoreDesktop();
+    EndProgram(0);
+}
+
+void frmLogin::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    closeCommand("Close");
+}

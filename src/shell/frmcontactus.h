@@ -1,0 +1,10 @@
+#pragma once
+
+#include "shell/InfoScreen.h"
+
+// Whom to contact: the hospital's own texts from sanavo.ini.
+class frmcontactus : public InfoScreen {
+    Q_OBJECT
+public:
+    frmcontactus();
+};

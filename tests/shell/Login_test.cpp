@@ -1,0 +1,268 @@
+#include "data/ProgramState.h"
+#include "data/modConnectDB.h"
+#include "data/modVBDes.h"
+#include "reference/PictureButton.h"
+#include "shell/Chrome.h"
+#include "shell/frmLoading.h"
+#include "shell/frmLogin.h"
+#include "shell/frmMain.h"
+#include "support/AppFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class LoginTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        connect();
+    }
+    // Replaces every account with the given rows (name, stored password, stored type), in this order.
+    void users(const std::vector<std::array<QString, 3>>& rows) {
+        execSql(dbPath(), "DELETE FROM SettingsNewUser");
+        for (const auto& r : rows)
+            execSql(dbPath(), QString("INSERT INTO SettingsNewUser (UserName, Password, UserType) VALUES "
+                                      "('%1', '%2', '%3')")
+                                  .arg(r[0], r[1], r[2]));
+    }
+    // Types into the login window as an operator does and presses Enter in the password.
+    void logIn(frmLogin& login, const QString& name, const QString& password) {
+        login.userName()->setFocus();
+        QTest::keyClicks(login.userName(), name);
+        QTest::keyClick(login.userName(), Qt::Key_Return);
+        QTest::keyClicks(login.password(), password);
+        QTest::keyClick(login.password(), Qt::Key_Return);
+    }
+    void expectWrongInfo(frmLogin& login) {
+        ASSERT_EQ(messages.count(), 1u);
+        const RecordedMessage m = messages.last();
+        EXPECT_EQ(m.icon, MsgIcon::Critical);
+        EXPECT_EQ(m.buttons, MsgButtons::Ok);
+        EXPECT_EQ(m.title, "Wrong Info");
+        EXPECT_EQ(m.text, "User Name Or Password Wrong ");
+        EXPECT_TRUE(login.userName()->text().isEmpty());
+        EXPECT_TRUE(login.password()->text().isEmpty());
+        EXPECT_EQ(login.focusWidget(), login.userName());
+        EXPECT_EQ(login.mainWindow(), nullptr);
+        EXPECT_TRUE(CurrentUserName.isEmpty());
+        EXPECT_TRUE(login.isVisible());
+    }
+};
+
+} // namespace
+
+TEST_F(LoginTest, TheDeliveredAdminLogsInAndTheMainWindowOpens) {
+    frmLogin login;
+    login.show();
+    login.Form_Activate();
+    logIn(login, "admin", "larch");
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(CurrentUserName, "admin");
+    EXPECT_EQ(CurrentUserType, "Admin");
+    EXPECT_FALSE(login.isVisible()); // hidden, still loaded
+    ASSERT_NE(login.mainWindow(), nullptr);
+    EXPECT_EQ(frmMain::instance(), login.mainWindow());
+    EXPECT_TRUE(login.mainWindow()->isVisible());
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(LoginTest, PasswordsShowStarsAndEnterInTheUserNameMovesOn) {
+    frmLogin login;
+    login.show();
+    login.Form_Activate();
+    EXPECT_EQ(login.focusWidget(), login.userName());
+    QTest::keyClicks(login.userName(), "admin");
+    QTest::keyClick(login.userName(), Qt::Key_Return);
+    EXPECT_EQ(login.focusWidget(), login.password());
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(login.password()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(login.password()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                   login.password()),
+              '*');
+}
+
+TEST_F(LoginTest, UserNamesAreCaseSensitiveAndAWrongLoginEmptiesBothFields) {
+    frmLogin login;
+    login.show();
+    login.Form_Activate();
+    logIn(login, "Admin", "larch");
+    expectWrongInfo(login);
+    // The operator may try again at once.
+    messages.clear();
+    logIn(login, "admin", "larch");
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(CurrentUserName, "admin");
+}
+
+TEST_F(LoginTest, BlanksAroundTheStoredPasswordAreTrimmedButTypedBlanksNeverMatch) {
+    users({{"nurse", "  " + Encipher(" ward7 ") + " ", Encipher(" Employee ")}});
+    {
+        frmLogin login;
+        login.show();
+        logIn(login, "nurse", " ward7");
+        expectWrongInfo(login);
+        messages.clear();
+        logIn(login, "nurse", "ward7 ");
+        expectWrongInfo(login);
+    }
+    messages.clear();
+    frmLogin login;
+    login.show();
+    logIn(login, "nurse", "ward7");
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(CurrentUserName, "nurse");
+    EXPECT_EQ(CurrentUserType, "Employee"); // the type is trimmed both sides of the cipher too
+}
+
+TEST_F(LoginTest, TheFirstMatchingRowInTableOrderWins) {
+    users({{"dr", Encipher("other"), Encipher("Admin")},
+           {"dr", Encipher("same"), Encipher("Doctor")},
+           {"dr", Encipher("same"), Encipher("Employee")}});
+    frmLogin login;
+    login.show();
+    logIn(login, "dr", "same");
+    EXPECT_EQ(CurrentUserType, "Doctor");
+    EXPECT_EQ(CurrentUserName, "dr");
+}
+
+TEST_F(LoginTest, AnEmptyUserTableEndsTheProgram) {
+    users({});
+    frmLogin login;
+    login.show();
+    logIn(login, "admin", "larch");
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(messages.last().title, "Warning");
+    EXPECT_EQ(messages.last().text, "No User Found");
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_FALSE(login.isVisible());
+    EXPECT_EQ(login.mainWindow(), nullptr);
+}
+
+TEST_F(LoginTest, TheCloseControlEndsTheProgramAndMinimiseDoesNothing) {
+    frmLogin login;
+    login.show();
+    login.closeCommand("Minimize");
+    login.closeCommand("Closed");
+    EXPECT_EQ(programEnds, 0);
+    titleBarOf(&login)->minimiseControl()->click();
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(login.isVisible());
+    login.closeCommand("  cLoSe ");
+    EXPECT_EQ(programEnds, 1);
+    titleBarOf(&login)->closeControl()->click();
+    EXPECT_EQ(programEnds, 2);
+    EXPECT_EQ(messages.count(), 0u);
+}
+
+TEST_F(LoginTest, ActivationDressesSizesAndConnects) {
+    DbConnection.reset();
+    frmLogin login;
+    login.show();
+    login.Form_Activate();
+    EXPECT_EQ(login.size(), QSize(303, 197));
+    EXPECT_EQ(titleBarOf(&login)->caption(), "          Login");
+    EXPECT_TRUE(login.isWindow());
+    ASSERT_NE(DbConnection, nullptr);
+    auto* button = login.findChild<PictureButton*>("Picture1");
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->hasPicture());
+    EXPECT_EQ(button->pictureFile(), "Login1.gif");
+    // The log-in picture logs in.
+    QTest::keyClicks(login.userName(), "admin");
+    QTest::keyClicks(login.password(), "larch");
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, button->height() / 2));
+    EXPECT_EQ(CurrentUserName, "admin");
+}
+
+TEST_F(LoginTest, TheHintAccountIsCheckedAsTheLoginChecksIt) {
+    EXPECT_TRUE(hintAccountLogsIn());
+    execSql(dbPath(), "UPDATE SettingsNewUser SET UserName = 'Admin' WHERE UserName = 'admin'");
+    EXPECT_FALSE(hintAccountLogsIn());
+    execSql(dbPath(),
+            QString("INSERT INTO SettingsNewUser (UserName, Password, UserType) VALUES ('admin', '%1', '%2')")
+                .arg(Encipher("larch"), Encipher("Doctor")));
+    EXPECT_TRUE(hintAccountLogsIn());
+    QFile::remove(dbPath());
+    EXPECT_FALSE(hintAccountLogsIn());
+}
+
+// ---- the splash ----
+
+namespace {
+
+// Records, for each box, whether the login window was already there.
+struct Order {
+    std::vector<bool> loginShown;
+};
+
+} // namespace
+
+TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
+    frmLoading splash;
+    splash.start();
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_EQ(splash.timer()->interval(), 500);
+    EXPECT_TRUE(splash.timer()->isActive());
+    EXPECT_GT(SavedDisplayMode.width, 0);
+    EXPECT_GT(SavedDisplayMode.height, 0);
+    EXPECT_GT(SavedDisplayMode.bitsPerPixel, 0);
+
+    Order order;
+    const MessageHandler recorder = setMessageHandler(nullptr);
+    setMessageHandler([&](MsgIcon i, MsgButtons b, const QString& t, const QString& x) {
+        order.loginShown.push_back(splash.loginWindow() && splash.loginWindow()->isVisible());
+        EXPECT_FALSE(splash.isVisible());
+        EXPECT_FALSE(splash.timer()->isActive()); // the timer cannot tick inside the box
+        return recorder(i, b, t, x);
+    });
+    for (int tick = 1; tick <= 9; ++tick)
+        splash.Timer1_Timer();
+    EXPECT_EQ(splash.progressBar()->value(), 90);
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(splash.loginWindow(), nullptr);
+
+    splash.Timer1_Timer();
+    setMessageHandler(recorder);
+    EXPECT_EQ(splash.progressBar()->value(), 100);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Information);
+    EXPECT_EQ(messages.last().buttons, MsgButtons::Ok);
+    EXPECT_EQ(messages.last().title, "Sanavo");
+    EXPECT_EQ(messages.last().text, "Please type - User name : admin , Password : larch");
+    EXPECT_EQ(order.loginShown, std::vector<bool>{false});
+    ASSERT_NE(splash.loginWindow(), nullptr);
+    EXPECT_TRUE(splash.loginWindow()->isVisible());
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(splash.timer()->isActive());
+}
+
+TEST_F(LoginTest, TheHintIsNotShownOnceTheAdminPasswordIsChanged) {
+    execSql(dbPath(), QString("UPDATE SettingsNewUser SET Password = '%1' WHERE UserName = 'admin'")
+                          .arg(Encipher("birch")));
+    frmLoading splash;
+    splash.start();
+    for (int tick = 1; tick <= 10; ++tick)
+        splash.Timer1_Timer();
+    EXPECT_EQ(messages.count(), 0u);
+    ASSERT_NE(splash.loginWindow(), nullptr);
+    EXPECT_TRUE(splash.loginWindow()->isVisible());
+}
+
+TEST_F(LoginTest, TheSplashNamesTheProductVersionAndThisPlatform) {
+    frmLoading splash;
+    EXPECT_EQ(splash.findChild<QLabel*>("lblTitle")->text(), "Sanavo");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblPlatform")->text(), "For Linux");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblLoading")->text(), "Loading ");
+    EXPECT_EQ(splash.progressBar()->objectName(), "ProgressBar1");
+    EXPECT_EQ(splash.progressBar()->minimum(), 0);
+    EXPECT_EQ(splash.progressBar()->maximum(), 100);
+}

@@ -1,0 +1,391 @@
+#include "data/ProgramState.h"
+#include "data/modConnectDB.h"
+#include "shell/Chrome.h"
+#include "shell/CommandTable.h"
+#include "shell/MenuControl.h"
+#include "shell/MenuTable.h"
+#include "shell/frmAboutme.h"
+#include "shell/frmMain.h"
+#include "shell/frmcontactus.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <set>
+
+namespace {
+
+class MainWindowTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        connect();
+        CurrentUserName = "admin";
+        CurrentUserType = "Admin";
+    }
+    void TearDown() override {
+        main.reset();
+        AppTest::TearDown();
+    }
+    frmMain& open() {
+        main = std::make_unique<frmMain>();
+        main->show();
+        return *main;
+    }
+    // The commands a menu sends, in the order it offers them.
+    static std::vector<QString> commandsOf(const QList<QAction*>& actions) {
+        std::vector<QString> out;
+        for (QAction* a : actions) {
+            if (a->menu()) {
+                const auto inner = commandsOf(a->menu()->actions());
+                out.insert(out.end(), inner.begin(), inner.end());
+            } else if (!a->data().toString().isEmpty()) {
+                out.push_back(a->data().toString());
+            }
+        }
+        return out;
+    }
+    static std::vector<QString> commandsOf(const std::vector<MenuGroup>& groups) {
+        std::vector<QString> out;
+        for (const MenuGroup& g : groups)
+            for (const MenuEntry& e : g.entries)
+                out.push_back(e.command);
+        return out;
+    }
+    std::vector<QString> verticalCommands() const {
+        std::vector<QString> out;
+        for (QPushButton* b : main->verticalMenu()->findChildren<QPushButton*>()) {
+            if (b->menu()) continue;
+            QMenu* m = b->findChild<QMenu*>();
+            if (m) {
+                const auto inner = commandsOf(m->actions());
+                out.insert(out.end(), inner.begin(), inner.end());
+            } else {
+                out.push_back(ExitCommand);
+            }
+        }
+        return out;
+    }
+    QAction* entry(const QString& command) const {
+        for (QAction* a : main->horizontalMenu()->findChildren<QAction*>())
+            if (a->data().toString() == command) return a;
+        return nullptr;
+    }
+    std::unique_ptr<frmMain> main;
+};
+
+const auto everything = [](const QString&) { return true; };
+
+const std::set<QString> kAdminOnly{"mnuNewUserAccounts",     "mnuViewUserDetails",    "mnuCopyDatabase",
+                                   "mnuAddDrDetail",         "mnuViewDocctorDetails", "mnuAddEmployeeDetails",
+                                   "mnuViewEmployeeDetails", "mnuLabTestNames",       "mnuXRayTestNames"};
+
+} // namespace
+
+TEST_F(MainWindowTest, LoadingSetsTheHorizontalMenuTheStripAndTheConnection) {
+    MenuView = "Vertical";
+    DbConnection.reset();
+    frmMain& m = open();
+    EXPECT_EQ(MenuView, "Horizontal");
+    EXPECT_NE(DbConnection, nullptr);
+    EXPECT_TRUE(m.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(m.windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(m.titleBar()->objectName(), "ShockwaveFlash5");
+    EXPECT_EQ(m.titleBar()->closeControl()->objectName(), "ShockwaveFlash4");
+    EXPECT_EQ(m.titleBar()->minimiseControl()->objectName(), "ShockwaveFlash3");
+    EXPECT_EQ(m.fadeTimer()->objectName(), "Timer1");
+    EXPECT_FALSE(m.fadeTimer()->isActive());
+    EXPECT_EQ(screenHost(), m.screenArea());
+    EXPECT_TRUE(m.horizontalMenu()->isVisible());
+    EXPECT_FALSE(m.verticalMenu()->isVisible());
+    EXPECT_TRUE(m.backdrop()->isVisible());
+
+    // The strip runs from (228, 184, 184) to (196, 36, 36), one colour per pixel column.
+    EXPECT_EQ(stripColour(0, 801), QColor(228, 184, 184));
+    EXPECT_EQ(stripColour(800, 801), QColor(196, 36, 36));
+    EXPECT_EQ(stripColour(400, 801), QColor(212, 110, 110));
+    QWidget* pic = m.findChild<QWidget*>("pic");
+    ASSERT_NE(pic, nullptr);
+    const QImage strip = pic->grab().toImage();
+    EXPECT_EQ(QColor(strip.pixel(0, 2)), stripColour(0, pic->width()));
+    EXPECT_EQ(QColor(strip.pixel(pic->width() - 1, 2)), QColor(196, 36, 36));
+}
+
+TEST_F(MainWindowTest, TheMenuFollowsTheUserTypeAndTheLayoutExactly) {
+    frmMain& m = open();
+    const std::vector<QString> admin = commandsOf(menuGroups(MenuKind::Admin));
+    EXPECT_EQ(commandsOf(m.horizontalMenu()->actions()), admin);
+
+    MenuView = "Vertical";
+    MenuShow("Admin");
+    EXPECT_TRUE(m.verticalMenu()->isVisible());
+    EXPECT_FALSE(m.horizontalMenu()->isVisible());
+    EXPECT_EQ(verticalCommands(), admin);
+
+    MenuShow("Doctor");
+    EXPECT_TRUE(m.verticalMenu()->isVisible());
+    EXPECT_EQ(verticalCommands(), commandsOf(menuGroups(MenuKind::User)));
+    MenuView = "Horizontal";
+    MenuShow("Employee");
+    EXPECT_TRUE(m.horizontalMenu()->isVisible());
+    EXPECT_EQ(commandsOf(m.horizontalMenu()->actions()), commandsOf(menuGroups(MenuKind::User)));
+
+    // Any other user type or layout, in any other capitals: no menu, only the backdrop.
+    for (const auto& [type, view] : std::vector<std::pair<QString, QString>>{{"admin", "Horizontal"},
+                                                                             {"Admin ", "Horizontal"},
+                                                                             {"Nurse", "Vertical"},
+                                                                             {"Admin", "horizontal"}}) {
+        MenuView = view;
+        MenuShow(type);
+        EXPECT_FALSE(m.horizontalMenu()->isVisible()) << type.toStdString() << view.toStdString();
+        EXPECT_FALSE(m.verticalMenu()->isVisible()) << type.toStdString() << view.toStdString();
+        EXPECT_TRUE(m.backdrop()->isVisible());
+    }
+    MenuView = "Horizontal";
+    MenuShow("Admin");
+    MenuHide();
+    EXPECT_FALSE(m.horizontalMenu()->isVisible());
+    EXPECT_FALSE(m.verticalMenu()->isVisible());
+    EXPECT_FALSE(m.backdrop()->isVisible());
+}
+
+TEST_F(MainWindowTest, TheCommandTableGivesAdminsEverythingAndOthersLessTheMaintenance) {
+    const std::vector<QString> all = commandsOf(menuGroups(MenuKind::Admin, everything));
+    EXPECT_EQ(all, allMenuCommands());
+    // Every opening command of the dispatch and the four extra screens, each once; none that does nothing.
+    const std::set<QString> offered(all.begin(), all.end());
+    EXPECT_EQ(offered.size(), all.size());
+    for (const char* c : {"mnuOutPatientHistory",
+                          "mnuNewPateient",
+                          "mnuOutAddBill",
+                          "mnuOutCancelBill",
+                          "mnuDailyReport",
+                          "mnuSearchReport",
+                          "mnuCancelBillReport",
+                          "mnuInPatientHistory",
+                          "mnuInAdmission",
+                          "InAddBill",
+                          "InCancelBill",
+                          "mnuInDailyReport",
+                          "mnuInSearchReport",
+                          "mnuInDischarge",
+                          "mnuChangeMenuView",
+                          "mnuConBill",
+                          "mnuCon",
+                          "mnuXRayAddBill",
+                          "mnuXRayCancelBill",
+                          "mnuXRaySearchBill",
+                          "mnuLabAddBill",
+                          "mnuLabCancelBill",
+                          "mnuLabSearchBill",
+                          "mnuAddDrDetail",
+                          "mnuXRayTestNames",
+                          "mnuLabTestNames",
+                          "mnuNewUserAccounts",
+                          "mnuChangePassword",
+                          "mnuCopyDatabase",
+                          "mnuInBill",
+                          "mnuOutBill",
+                          "mnuXaryBill",
+                          "mnuLabBill",
+                          "mnuHelpTopic",
+                          "mnuAboutMe",
+                          "mnuexit",
+                          "mnuViewDocctorDetails",
+                          "mnuAddEmployeeDetails",
+                          "mnuViewEmployeeDetails",
+                          "mnuViewUserDetails"})
+        EXPECT_TRUE(offered.count(c)) << c;
+    EXPECT_EQ(offered.size(), 40u);
+    EXPECT_FALSE(offered.count("mnuDisChargeSummary"));
+    EXPECT_FALSE(offered.count("mnuDrCertificate"));
+
+    std::vector<QString> expectedUser;
+    for (const QString& c : all)
+        if (!kAdminOnly.count(c)) expectedUser.push_back(c);
+    EXPECT_EQ(commandsOf(menuGroups(MenuKind::User, everything)), expectedUser);
+    EXPECT_TRUE(menuGroups(MenuKind::None, everything).empty());
+    EXPECT_EQ(menuKindFor("Admin"), MenuKind::Admin);
+    EXPECT_EQ(menuKindFor("Doctor"), MenuKind::User);
+    EXPECT_EQ(menuKindFor("Employee"), MenuKind::User);
+    EXPECT_EQ(menuKindFor("employee"), MenuKind::None);
+
+    std::vector<QString> titles;
+    for (const MenuGroup& g : menuGroups(MenuKind::Admin, everything))
+        titles.push_back(g.title);
+    EXPECT_EQ(titles, (std::vector<QString>{"&Out-Patient", "&In-Patient", "&Lab", "&X-Ray", "&Consultant",
+                                            "Cancelled &Bills", "&Settings", "&Help", "&Exit"}));
+}
+
+TEST_F(MainWindowTest, EveryEntryHasAMnemonicOfItsOwnWithinItsMenu) {
+    const auto mnemonic = [](const QString& label) {
+        const qsizetype at = label.indexOf('&');
+        return at >= 0 && at + 1 < label.size() ? label[at + 1].toLower() : QChar();
+    };
+    std::set<QChar> top;
+    for (const MenuGroup& g : menuGroups(MenuKind::Admin, everything)) {
+        const QChar t = mnemonic(g.title);
+        EXPECT_FALSE(t.isNull()) << g.title.toStdString();
+        EXPECT_TRUE(top.insert(t).second) << g.title.toStdString();
+        std::set<QChar> inner;
+        for (const MenuEntry& e : g.entries) {
+            const QChar k = mnemonic(e.label);
+            EXPECT_FALSE(k.isNull()) << e.label.toStdString();
+            EXPECT_TRUE(inner.insert(k).second) << e.label.toStdString();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, MenusOfferOnlyCommandsThatOpenSomething) {
+    for (const QString& c : commandsOf(menuGroups(MenuKind::Admin)))
+        EXPECT_TRUE(c == ExitCommand || hasDispatchRow(c)) << c.toStdString();
+    // Every row of the dispatch is reachable from the Admin menu, and no command has two rows.
+    std::set<QString> rows;
+    const std::vector<QString> menu = commandsOf(menuGroups(MenuKind::Admin));
+    for (const DispatchRow& r : dispatchTable()) {
+        EXPECT_TRUE(rows.insert(r.command).second) << r.command;
+        EXPECT_NE(std::find(menu.begin(), menu.end(), QString(r.command)), menu.end()) << r.command;
+    }
+}
+
+TEST_F(MainWindowTest, DispatchComparesExactlyAndOpensTheScreenInsideTheMainWindow) {
+    frmMain& m = open();
+    for (const char* wrong : {"mnuaboutme", "MNUABOUTME", " mnuAboutMe", "mnuAboutMe ", "mnuDisChargeSummary",
+                              "mnuDrCertificate", "Close", "", "mnuNothing"}) {
+        m.menuCommand(wrong);
+        EXPECT_EQ(m.screenArea()->findChild<frmAboutme*>(), nullptr) << wrong;
+        EXPECT_TRUE(m.horizontalMenu()->isVisible()) << wrong;
+    }
+    EXPECT_EQ(messages.count(), 0u); // "Close" from a menu does not ask to exit
+
+    entry("mnuAboutMe")->trigger();
+    auto* about = m.screenArea()->findChild<frmAboutme*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isWindow());
+    EXPECT_EQ(ActiveScreen.data(), about);
+    EXPECT_FALSE(m.horizontalMenu()->isVisible());
+    EXPECT_FALSE(m.backdrop()->isVisible());
+    EXPECT_EQ(titleBarOf(about)->caption(), "          About Sanavo");
+
+    // Its close control closes it and the menu comes back.
+    titleBarOf(about)->closeControl()->click();
+    EXPECT_TRUE(m.horizontalMenu()->isVisible());
+    EXPECT_TRUE(m.backdrop()->isVisible());
+    EXPECT_EQ(messages.count(), 0u);
+}
+
+TEST_F(MainWindowTest, TheInformationScreensShowTheProgramAndTheHospital) {
+    QFile ini(folder() + "/sanavo.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write("[Hospital]\nHospitalName=St. Elm Clinic\nHospitalAddress=1 Elm Road, Fenby\nHospitalPhone=555 "
+              "0101\n");
+    ini.close();
+    frmMain& m = open();
+    m.menuCommand("mnuHelpTopic");
+    auto* contact = m.screenArea()->findChild<frmcontactus*>();
+    ASSERT_NE(contact, nullptr);
+    EXPECT_EQ(contact->findChild<QLabel*>("lblHospitalName")->text(), "St. Elm Clinic");
+    EXPECT_EQ(contact->findChild<QLabel*>("lblHospitalAddress")->text(), "1 Elm Road, Fenby");
+    EXPECT_EQ(contact->findChild<QLabel*>("lblHospitalPhone")->text(), "Phone: 555 0101");
+    contact->close();
+
+    m.menuCommand("mnuAboutMe");
+    auto* about = m.screenArea()->findChild<frmAboutme*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
+    const QStringList libs = libraryLines();
+    ASSERT_EQ(libs.size(), 3);
+    EXPECT_TRUE(libs[0].startsWith("Qt 6.") && libs[0].contains("Lesser General Public License"));
+    EXPECT_TRUE(libs[1].startsWith("SQLite 3.") && libs[1].contains("public domain"));
+    EXPECT_TRUE(libs[2].startsWith("OpenSSL 3.") && libs[2].contains("Apache License 2.0"));
+    // Opening it again while it is open brings the same screen to the front.
+    m.menuCommand("mnuAboutMe");
+    EXPECT_EQ(m.screenArea()->findChildren<frmAboutme*>().size(), 1);
+}
+
+TEST_F(MainWindowTest, ExitAnsweredNoLeavesEverythingAsItWas) {
+    frmMain& m = open();
+    m.menuCommand("mnuAboutMe");
+    auto* about = m.screenArea()->findChild<frmAboutme*>();
+    ASSERT_NE(about, nullptr);
+    messages.answer(MsgAnswer::No);
+    m.closeCommand("Close");
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(messages.last().title, "Exit");
+    EXPECT_EQ(messages.last().text, "Do you want to Really Exit this Application");
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(m.horizontalMenu()->isVisible());
+    EXPECT_FALSE(m.fadeTimer()->isActive());
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(MainWindowTest, ExitAnsweredYesClosesTheScreenAndFadesOutOver26Ticks) {
+    frmMain& m = open();
+    m.menuCommand("mnuAboutMe");
+    QPointer<frmAboutme> about = m.screenArea()->findChild<frmAboutme*>();
+    ASSERT_NE(about, nullptr);
+    messages.answer(MsgAnswer::Yes);
+    m.closeCommand("  cLOSE ");
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_TRUE(!about || !about->isVisible());
+    EXPECT_TRUE(m.fadeTimer()->isActive());
+    EXPECT_EQ(m.fadeTimer()->interval(), 100);
+    EXPECT_EQ(m.fadeLevel(), 255);
+    for (int tick = 1; tick <= 25; ++tick)
+        m.fadeTick();
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_NEAR(m.windowOpacity(), 15 / 255.0, 0.01);
+    m.fadeTick();
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_NEAR(m.windowOpacity(), 5 / 255.0, 0.01);
+    EXPECT_FALSE(m.fadeTimer()->isActive());
+}
+
+TEST_F(MainWindowTest, TheExitEntryAndTheCloseControlAskWhileOtherWordsDoNot) {
+    frmMain& m = open();
+    m.minimiseCommand("Close");
+    m.closeCommand("Minimize");
+    m.closeCommand("Closer");
+    EXPECT_EQ(messages.count(), 0u);
+    messages.answer(MsgAnswer::No);
+    entry(ExitCommand)->trigger();
+    EXPECT_EQ(messages.count(), 1u);
+    messages.answer(MsgAnswer::No);
+    m.titleBar()->closeControl()->click();
+    EXPECT_EQ(messages.count(), 2u);
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(MainWindowTest, CloseRequestsFromTheWindowSystemAreRefused) {
+    frmMain& m = open();
+    EXPECT_FALSE(m.close());
+    EXPECT_TRUE(m.isVisible());
+    QCloseEvent e;
+    QApplication::sendEvent(&m, &e);
+    EXPECT_FALSE(e.isAccepted());
+    EXPECT_TRUE(m.isVisible());
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(MainWindowTest, MenuControlDoesNothingWithoutAMainWindow) {
+    ASSERT_EQ(frmMain::instance(), nullptr);
+    MenuHide();
+    MenuShow("Admin");
+    frmMain& m = open();
+    EXPECT_EQ(frmMain::instance(), &m);
+    main.reset();
+    EXPECT_EQ(frmMain::instance(), nullptr);
+    EXPECT_EQ(screenHost(), nullptr);
+    MenuShow("Admin");
+}
