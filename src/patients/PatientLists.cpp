@@ -62,6 +62,7 @@ bool PatientListScreen::load() {
                     row, c, column == RunningNumber ? QString::number(row) : rs_.FieldText(column));
             }
         }
+        MSFlexGrid1->setCurrentItem(nullptr);
     });
     return true;
 }

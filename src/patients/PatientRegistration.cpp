@@ -1,6 +1,7 @@
 #include "patients/PatientRegistration.h"
 
 #include "data/Environment.h"
+#include "reference/DatePicker.h"
 #include "reference/modInputHelpers.h"
 
 #include <QComboBox>
@@ -73,10 +74,7 @@ PatientRegistration::PatientRegistration(const QString& objectName, const QStrin
     txtMobilePhone = textBox("txtMobilePhone", area);
     txtHomePhone = textBox("txtHomePhone", area);
     txtPagerNumber = textBox("txtPagerNumber", area);
-    DTPicker1 = new QDateEdit(area);
-    DTPicker1->setObjectName("DTPicker1");
-    DTPicker1->setDisplayFormat("dd/MM/yyyy");
-    DTPicker1->setCalendarPopup(true);
+    DTPicker1 = new DatePicker("DTPicker1", area);
     txtAddress = textBox("txtAddress", area);
     txtEmailId = textBox("txtEmailId", area);
     Picture12 = helpIcon("Picture12", "Last Name May be Your Initial or Father Name ", this);
@@ -175,8 +173,8 @@ void PatientRegistration::emptyFields(Emptying why) {
 void PatientRegistration::rebuildIdList(const QString& text) {
     const QSignalBlocker quiet(cmbPatientID);
     cmbPatientID->clear();
+    refreshCheckSet();
     Recordset& check = checkSet();
-    check.Requery();
     for (check.MoveFirst(); !check.AtEOF(); check.MoveNext())
         cmbPatientID->addItem(check.FieldText(0));
     cmbPatientID->setCurrentIndex(-1);

@@ -3,7 +3,7 @@
 #include "reference/RecordScreen.h"
 
 class QComboBox;
-class QDateEdit;
+class DatePicker;
 class QLabel;
 class QLineEdit;
 
@@ -46,7 +46,7 @@ protected:
     QLineEdit* txtHomePhone;
     QLineEdit* txtPagerNumber;
     QLineEdit* txtAge;
-    QDateEdit* DTPicker1;
+    DatePicker* DTPicker1;
     QLineEdit* txtAddress;
     QLineEdit* txtEmailId;
     PictureButton* Picture11;

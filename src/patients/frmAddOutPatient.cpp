@@ -4,7 +4,7 @@
 
 frmAddOutPatient::frmAddOutPatient()
     : PatientRegistration("frmAddOutPatient", "OP",
-                          {"                        Add New Out-Patient Details", 6300, 10995,
+                          {"                        Add New Out-Patient Details", 4800, 10995,
                            "SELECT * FROM SettingsOutPatient Order by EmployeeID"}) {}
 
 void frmAddOutPatient::openList() {

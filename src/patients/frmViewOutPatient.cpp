@@ -1,7 +1,7 @@
 #include "patients/frmViewOutPatient.h"
 
 frmViewOutPatient::frmViewOutPatient()
-    : PatientSearchScreen("frmViewOutPatient", "                View Patient Details", 4800, 12600,
+    : PatientSearchScreen("frmViewOutPatient", "                View Patient Details", 3600, 12000,
                           "SELECT * FROM SettingsOutPatient",
                           {{"Patient ID", 1200, 0},
                            {"Patient Name", 1800, 1},

@@ -18,6 +18,12 @@ FlexGrid::FlexGrid(const QString& objectName, int fixedRows, QWidget* parent)
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
     setAlternatingRowColors(true);
+    setStyleSheet(
+        "QTableWidget { gridline-color: rgb(228, 184, 184); alternate-background-color: rgb(250, 244, 243); }"
+        "QHeaderView { background: rgb(244, 233, 231); }"
+        "QHeaderView::section { background: rgb(244, 233, 231); color: rgb(140, 34, 44); border: none;"
+        " border-right: 1px solid rgb(228, 184, 184); border-bottom: 1px solid rgb(196, 36, 36);"
+        " padding: 3px 3px; }");
     setCols(2);
     setRows(fixed_ + 1);
 }
@@ -53,12 +59,22 @@ void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
         setItem(row - fixed_, col, new QTableWidgetItem(text));
 }
 
+namespace {
+int pixelsOf(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+} // namespace
+
 int FlexGrid::colWidthTwips(int col) const {
+    // The width as given, while the column still has the pixels it was given.
+    const auto given = widthsTwips_.find(col);
+    if (given != widthsTwips_.end() && pixelsOf(given->second) == columnWidth(col)) return given->second;
     return toTwips(columnWidth(col));
 }
 
 void FlexGrid::setColWidthTwips(int col, int twips) {
-    setColumnWidth(col, toPixels(twips));
+    widthsTwips_[col] = twips;
+    setColumnWidth(col, pixelsOf(twips));
 }
 
 int FlexGrid::columnsWidthTwips() const {

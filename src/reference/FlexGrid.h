@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableWidget>
+#include <map>
 
 // A text grid as the screens use it. With a fixed row, row 0 is the heading row (kept in view as the
 // header) and the data rows count from 1. Column widths are in twips.
@@ -22,4 +23,5 @@ public:
 
 private:
     int fixed_;
+    std::map<int, int> widthsTwips_;
 };

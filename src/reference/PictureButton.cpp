@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <algorithm>
 
 PictureButton::PictureButton(const QString& objectName, const QString& baseName, QWidget* parent)
     : QWidget(parent), base_(baseName) {
@@ -119,13 +120,18 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() != QEvent::ToolTip) return false;
         auto* control = static_cast<QWidget*>(o);
-        QStringList lines = tipLines(text_, QFontMetrics(QToolTip::font()), TipMaxWidth);
-        for (QString& l : lines)
+        const QFontMetrics fm(QToolTip::font());
+        QStringList lines = tipLines(text_, fm, TipMaxWidth);
+        int width = 0;
+        for (QString& l : lines) {
+            width = std::max(width, fm.horizontalAdvance(l.trimmed()));
             l = l.toHtmlEscaped();
+        }
         const QString html = "<p style=\"white-space:pre\">" + lines.join("<br>") + "</p>";
+        // The tip hangs centred below the middle of the control, like a balloon pointing at it.
         const QRect tool = control->rect();
-        QToolTip::showText(control->mapToGlobal(QPoint(tool.center().x(), tool.bottom())), html, control,
-                           tool);
+        const QPoint at(tool.center().x() - width / 2 - 12, tool.center().y() - 8);
+        QToolTip::showText(control->mapToGlobal(at), html, control, tool);
         return true;
     }
 

@@ -54,8 +54,13 @@ RecordScreen::RecordScreen(const QString& objectName, RecordScreenInfo info)
     : MenuScreen(objectName), info_(std::move(info)) {
     auto* fieldArea = new QWidget(this);
     fieldArea->setObjectName("Fields");
+    // A light panel keeps the fields readable over the background picture.
+    fieldArea->setAttribute(Qt::WA_StyledBackground);
+    fieldArea->setStyleSheet(
+        "#Fields { background: rgba(255, 255, 255, 170); border: 1px solid rgb(228, 184, 184);"
+        " border-radius: 8px; }");
     fields_ = new QGridLayout(fieldArea);
-    fields_->setContentsMargins(6, 6, 6, 6);
+    fields_->setContentsMargins(14, 12, 14, 12);
     fields_->setHorizontalSpacing(10);
     fields_->setVerticalSpacing(9);
     body()->addWidget(fieldArea);
@@ -367,7 +372,7 @@ bool RecordScreen::warn(QWidget* focus, const QString& text) {
 bool RecordScreen::duplicateRow(const std::function<bool(const Recordset&)>& same, const QString& line1,
                                 const QString& line2, QWidget* focus) {
     if (EditFlag()) return false;
-    check_.Requery();
+    refreshCheckSet();
     if (check_.RecordCount() == 0) return false;
     for (check_.MoveFirst(); !check_.AtEOF(); check_.MoveNext()) {
         if (same(check_)) {
@@ -376,6 +381,14 @@ bool RecordScreen::duplicateRow(const std::function<bool(const Recordset&)>& sam
         }
     }
     return false;
+}
+
+void RecordScreen::refreshCheckSet() {
+    if (check_.IsOpen()) {
+        check_.Requery();
+    } else if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot)) {
+        throw DbError(check_.LastError());
+    }
 }
 
 bool RecordScreen::duplicateKey(int column, const QString& key, const QString& line1, const QString& line2) {

@@ -116,6 +116,9 @@ protected:
     // The same for any comparison of a row of the check set with the fields.
     bool duplicateRow(const std::function<bool(const Recordset&)>& same, const QString& line1,
                       const QString& line2, QWidget* focus);
+    // Re-queries the check record set so it holds every stored row; a set that a failure closed is opened
+    // again. Throws DbError when neither works.
+    void refreshCheckSet();
     // Moves the browse record set to the first (or last) row for which `match` is true and shows it;
     // without a match the record set stays where it was. True when a row matched.
     bool showMatching(const std::function<bool(const Recordset&)>& match, bool lastMatch);

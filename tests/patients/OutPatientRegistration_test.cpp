@@ -1,23 +1,522 @@
 #include "PatientFixture.h"
 
+#include "patients/frmViewOutPatientDetails.h"
 #include "reference/modHotkey.h"
 
 #include <QClipboard>
 #include <QDateEdit>
 
-TEST_F(PatientTest, SmokeAddAndSave) {
+namespace {
+const QString kDuplicate = "Please Select the Another Patient Id\r\nThis Patient ID Already Assigned";
+}
+
+TEST_F(PatientTest, OpensOnEmptyTableWithEmptyFieldsAndBrowsingToolbar) {
     frmAddOutPatient* s = openScreen();
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(messages.count(), 0u) << messages.texts().join("|");
-    click(s, 5);
-    EXPECT_EQ(s->state(), RecordScreen::State::Adding);
-    fillPatient(s, "12");
-    EXPECT_EQ(text(s, "cmbPatientID"), "12");
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(s->windowTitle(), "                        Add New Out-Patient Details");
+    EXPECT_EQ(ActiveScreen.data(), s);
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_TRUE(shown(s, i)) << i;
+    EXPECT_FALSE(shown(s, 9));
+    EXPECT_FALSE(shown(s, 10));
+    EXPECT_EQ(text(s, "cmbPatientID"), "");
+    EXPECT_EQ(text(s, "cmbSex"), "");
+    EXPECT_EQ(items(control<QComboBox>(s, "cmbSex")), QStringList({"Male", "Female"}));
+    EXPECT_EQ(items(control<QComboBox>(s, "cmbMartialStatus")), QStringList({"Married", "Unmarried"}));
+    EXPECT_EQ(control<QDateEdit>(s, "DTPicker1")->date(), kToday);
+    EXPECT_EQ(control<QWidget>(s, "Picture12")->toolTip(), "Last Name May be Your Initial or Father Name ");
+    EXPECT_EQ(control<QWidget>(s, "Picture11")->toolTip(), "Select Married or Unmarried");
+    for (int h = 0; h < HotkeyCount; ++h)
+        EXPECT_EQ(HotkeyWindow(h), s) << h;
+}
+
+TEST_F(PatientTest, OpensOnFirstRowInIdOrderWithTheIdListOrderedAsText) {
+    addPatient("OP2", "Bala");
+    addPatient("OP10", "Chitra", "Female", "0112", "7", "Main Street", "Colombo");
+    addPatient("OP1", "Anil");
+    frmAddOutPatient* s = openScreen();
+    EXPECT_EQ(items(control<QComboBox>(s, "cmbPatientID")), QStringList({"OP1", "OP10", "OP2"}));
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
+    EXPECT_EQ(text(s, "txtFirstName"), "Anil");
+    click(s, 3);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP10");
+    EXPECT_EQ(text(s, "txtFirstName"), "Chitra");
     EXPECT_EQ(text(s, "cmbSex"), "Female");
+    EXPECT_EQ(text(s, "txtMobilePhone"), "0112");
+    EXPECT_EQ(text(s, "txtAge"), "7");
+    EXPECT_EQ(text(s, "txtAddress"), "Main Street");
+    EXPECT_EQ(text(s, "txtEmailId"), "Colombo");
+
+    // A saved ID joins the rebuilt list in its place; the list shows the saved row's ID.
+    click(s, 5);
+    fillPatient(s, "3");
     click(s, 9);
-    EXPECT_EQ(messages.texts().join("|"), "Record Saved Successfully");
-    EXPECT_EQ(
-        querySql(dbPath(), "SELECT EmployeeID||'/'||FirstName||'/'||Sex||'/'||Age FROM SettingsOutPatient"),
-        "OP12/Asha/Female/41");
-    EXPECT_EQ(text(s, "cmbPatientID"), "OP12");
+    EXPECT_EQ(items(control<QComboBox>(s, "cmbPatientID")), QStringList({"OP1", "OP10", "OP2", "OP3"}));
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP3");
+}
+
+TEST_F(PatientTest, NavigationOnAnEmptyTableAnswersNoRecordFound) {
+    frmAddOutPatient* s = openScreen();
+    for (int b = 1; b <= 4; ++b)
+        click(s, b);
+    ASSERT_EQ(messages.count(), 4u);
+    for (const auto& m : messages.calls()) {
+        EXPECT_EQ(m.icon, MsgIcon::Critical);
+        EXPECT_EQ(m.title, "Warning");
+        EXPECT_EQ(m.text, "No Record Found");
+    }
+    EXPECT_EQ(s->state(), RecordScreen::State::Browsing);
+    EXPECT_TRUE(shown(s, 1));
+    EXPECT_FALSE(shown(s, 9));
+    // The last pressed navigation button is remembered even so.
+    EXPECT_EQ(s->rememberedNavigation(), "Picture4");
+}
+
+TEST_F(PatientTest, NavigationStopsAtBothEnds) {
+    addPatient("OP1", "Anil");
+    addPatient("OP2", "Bala");
+    addPatient("OP3", "Chitra");
+    frmAddOutPatient* s = openScreen();
+    click(s, 2); // previous on the first row
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
+    click(s, 4);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP3");
+    click(s, 3); // next on the last row
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP3");
+    EXPECT_EQ(text(s, "txtFirstName"), "Chitra");
+    click(s, 2);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP2");
+    click(s, 1);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(s->rememberedNavigation(), "Picture1");
+}
+
+TEST_F(PatientTest, DeletingTheLastRowShowsTheNewLastAndTheOnlyRowLeavesEmptyFields) {
+    addPatient("OP1", "Anil");
+    addPatient("OP2", "Bala");
+    frmAddOutPatient* s = openScreen();
+    click(s, 4);
+    messages.answer(MsgAnswer::Yes);
+    click(s, 7);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Question);
+    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(messages.last().title, "Confirm Delete");
+    EXPECT_EQ(messages.last().text, "Are you sure you want to delete this record?");
+    EXPECT_EQ(patientRows(), 1);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
+    EXPECT_EQ(text(s, "txtFirstName"), "Anil");
+    EXPECT_EQ(items(control<QComboBox>(s, "cmbPatientID")), QStringList({"OP1"}));
+
+    // Answering No deletes nothing.
+    messages.answer(MsgAnswer::No);
+    click(s, 7);
+    EXPECT_EQ(patientRows(), 1);
+
+    messages.answer(MsgAnswer::Yes);
+    click(s, 7);
+    EXPECT_EQ(patientRows(), 0);
+    for (const char* f :
+         {"cmbPatientID", "txtFirstName", "cmbSex", "txtMobilePhone", "txtAge", "txtAddress", "txtEmailId"})
+        EXPECT_EQ(text(s, f), "") << f;
+    EXPECT_EQ(control<QComboBox>(s, "cmbPatientID")->count(), 0);
+
+    // With the key empty, delete and edit ask for a record; navigation finds none.
+    messages.clear();
+    click(s, 7);
+    click(s, 6);
+    click(s, 3);
+    EXPECT_EQ(messages.texts(),
+              QStringList({"Please select any Record", "Please select any Record", "No Record Found"}));
+    EXPECT_FALSE(s->EditFlag());
+}
+
+TEST_F(PatientTest, DeletingAMiddleRowShowsTheNextOne) {
+    addPatient("OP1", "Anil");
+    addPatient("OP2", "Bala");
+    addPatient("OP3", "Chitra");
+    frmAddOutPatient* s = openScreen();
+    click(s, 3);
+    messages.answer(MsgAnswer::Yes);
+    click(s, 7);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP3");
+    EXPECT_EQ(querySql(dbPath(), "SELECT group_concat(EmployeeID) FROM SettingsOutPatient"), "OP1,OP3");
+}
+
+TEST_F(PatientTest, HotkeysOfHiddenButtonsAreIgnored) {
+    addPatient("OP1", "Anil");
+    addPatient("OP2", "Bala");
+    frmAddOutPatient* s = openScreen();
+    QLineEdit* name = control<QLineEdit>(s, "txtFirstName");
+    name->setFocus();
+    // Browsing: save and cancel are hidden.
+    ctrl(name, Qt::Key_S);
+    ctrl(name, Qt::Key_C);
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(text(s, "txtFirstName"), "Anil");
+    // The navigation keys follow the buttons: CTRL+N next, CTRL+P previous, CTRL+L last, CTRL+F first.
+    ctrl(name, Qt::Key_N);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP2");
+    ctrl(name, Qt::Key_P);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
+    ctrl(name, Qt::Key_L);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP2");
+    ctrl(name, Qt::Key_F);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
+
+    ctrl(name, Qt::Key_A); // adding: the browsing keys do nothing
+    EXPECT_EQ(s->state(), RecordScreen::State::Adding);
+    QWidget* key = control<QWidget>(s, "cmbPatientID");
+    EXPECT_EQ(s->focusWidget(), key);
+    for (Qt::Key k : {Qt::Key_N, Qt::Key_P, Qt::Key_F, Qt::Key_L, Qt::Key_A, Qt::Key_M, Qt::Key_D, Qt::Key_V})
+        ctrl(key, k);
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(s->state(), RecordScreen::State::Adding);
+    EXPECT_EQ(text(s, "txtFirstName"), "");
+    ctrl(key, Qt::Key_S); // save runs: the first check fails
+    EXPECT_EQ(messages.texts(), QStringList({"Please Fill the Employee ID"}));
+    EXPECT_EQ(s->state(), RecordScreen::State::Adding);
+    EXPECT_EQ(patientRows(), 2);
+}
+
+TEST_F(PatientTest, ControlKeysInATextBoxRunTheCommandsAndNeverCopyOrPaste) {
+    addPatient("OP1", "Anil");
+    frmAddOutPatient* s = openScreen();
+    QClipboard* clip = QApplication::clipboard();
+    clip->setText("untouched");
+    QLineEdit* name = control<QLineEdit>(s, "txtFirstName");
+    name->setFocus();
+    ctrl(name, Qt::Key_V); // view all: the list opens, nothing is pasted
+    EXPECT_EQ(name->text(), "Anil");
+    frmViewOutPatientDetails* list = LoadedScreen<frmViewOutPatientDetails>();
+    EXPECT_EQ(list->caller(), s);
+    EXPECT_FALSE(s->isEnabled());
+    list->close();
+    EXPECT_TRUE(s->isEnabled());
+    activate(s);
+
+    ctrl(name, Qt::Key_A); // add new, not select all
+    EXPECT_EQ(s->state(), RecordScreen::State::Adding);
+    type(s, "txtFirstName", "Asha");
+    name->selectAll();
+    ctrl(name, Qt::Key_C); // cancel, not copy
+    EXPECT_EQ(s->state(), RecordScreen::State::Browsing);
+    EXPECT_EQ(clip->text(), "untouched");
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(s->focusWidget(), control<QWidget>(s, "cmbPatientID"));
+    EXPECT_EQ(patientRows(), 1);
+    EXPECT_EQ(messages.count(), 0u);
+}
+
+TEST_F(PatientTest, DuplicateIdsAreRefusedTrimmedAndPrefixedFromAnEmptyTable) {
+    frmAddOutPatient* s = openScreen();
+    click(s, 5);
+    fillPatient(s, "12");
+    click(s, 9);
+    EXPECT_EQ(querySql(dbPath(), "SELECT EmployeeID FROM SettingsOutPatient"), "OP12");
+
+    for (const QString typed : {"12", " 12", "12 ", "OP12"}) {
+        messages.clear();
+        click(s, 5);
+        fillPatient(s, typed, "Other");
+        click(s, 9);
+        ASSERT_EQ(messages.count(), 1u) << typed;
+        EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
+        EXPECT_EQ(messages.last().title, "Warning");
+        EXPECT_EQ(messages.last().text, kDuplicate);
+        EXPECT_EQ(s->state(), RecordScreen::State::Adding);
+        EXPECT_EQ(s->focusWidget(), control<QWidget>(s, "cmbPatientID"));
+        click(s, 10);
+    }
+    EXPECT_EQ(patientRows(), 1);
+
+    // A new ID with a trailing blank and no duplicate is stored with its blank.
+    click(s, 5);
+    fillPatient(s, "7 ");
+    click(s, 9);
+    EXPECT_EQ(querySql(dbPath(),
+                       "SELECT '[' || EmployeeID || ']' FROM SettingsOutPatient WHERE FirstName = 'Asha' "
+                       "AND EmployeeID <> 'OP12'"),
+              "[OP7 ]");
+}
+
+TEST_F(PatientTest, SaveChecksRunInOrderAndStopAtTheFirst) {
+    frmAddOutPatient* s = openScreen();
+    click(s, 5);
+    struct Step {
+        const char* field;
+        const char* value;
+        const char* message;
+        const char* focus;
+    };
+    const Step steps[] = {
+        {"cmbPatientID", "5", "Please Fill the Employee ID", "cmbPatientID"},
+        {"txtFirstName", "Ravi", "Please Fill the First Name", "txtFirstName"},
+        {"txtMobilePhone", "0779", "Please Fill the Phone Number", "txtMobilePhone"},
+        {"txtAge", "33", "Please Select the Age", "txtAge"},
+        {"cmbSex", "M", "Please Select the Sex", "cmbSex"},
+        {"txtAddress", "Temple Lane", "Please Fill the Address", "txtAddress"},
+        {"txtEmailId", "Matara", "Please Fill the Location", "txtEmailId"},
+    };
+    for (const Step& step : steps) {
+        messages.clear();
+        click(s, 9);
+        ASSERT_EQ(messages.count(), 1u) << step.message;
+        EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
+        EXPECT_EQ(messages.last().title, "Warning");
+        EXPECT_EQ(messages.last().text, step.message);
+        EXPECT_EQ(s->focusWidget(), control<QWidget>(s, step.focus)) << step.message;
+        EXPECT_EQ(s->state(), RecordScreen::State::Adding);
+        type(s, step.field, step.value);
+    }
+    EXPECT_EQ(patientRows(), 0);
+    messages.clear();
+    click(s, 9);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.last().title, "Update Info");
+    EXPECT_EQ(messages.last().text, "Record Saved Successfully");
+    EXPECT_EQ(s->state(), RecordScreen::State::Browsing);
+    EXPECT_TRUE(shown(s, 5));
+    EXPECT_FALSE(shown(s, 9));
+    EXPECT_EQ(querySql(dbPath(),
+                       "SELECT EmployeeID||'|'||FirstName||'|'||Sex||'|'||MobilePhone||'|'||Age||'|'||"
+                       "Address||'|'||Location||'|'||quote(LastName)||quote(HomePhone)||"
+                       "quote(DateOfBirth)||quote(PagerNumber) FROM SettingsOutPatient"),
+              "OP5|Ravi|Male|0779|33|Temple Lane|Matara|NULLNULLNULLNULL");
+}
+
+TEST_F(PatientTest, NameAndPhoneBothEmptyReportOnlyTheName) {
+    frmAddOutPatient* s = openScreen();
+    click(s, 5);
+    fillPatient(s, "9");
+    control<QLineEdit>(s, "txtFirstName")->clear();
+    control<QLineEdit>(s, "txtMobilePhone")->setText("   ");
+    click(s, 9);
+    EXPECT_EQ(messages.texts(), QStringList({"Please Fill the First Name"}));
+}
+
+TEST_F(PatientTest, AgeUpTo120IsAcceptedAnd121Refused) {
+    frmAddOutPatient* s = openScreen();
+    click(s, 5);
+    fillPatient(s, "1");
+    QLineEdit* age = control<QLineEdit>(s, "txtAge");
+    age->clear();
+    type(s, "txtAge", "1-2a1"); // the box takes digits only
+    EXPECT_EQ(age->text(), "121");
+    click(s, 9);
+    EXPECT_EQ(messages.texts(), QStringList({"Please Select the Correct Ages"}));
+    EXPECT_EQ(s->focusWidget(), age);
+    age->setText("120");
+    click(s, 9);
+    EXPECT_EQ(messages.last().text, "Record Saved Successfully");
+    EXPECT_EQ(querySql(dbPath(), "SELECT Age FROM SettingsOutPatient"), "120");
+}
+
+TEST_F(PatientTest, EditKeepsOnePrefixAndSkipsTheDuplicateTest) {
+    addPatient("OP12", "Anil");
+    addPatient("OP13", "Bala", "Male", "0112", "20", "Not Available", "Kandy");
+    frmAddOutPatient* s = openScreen();
+    click(s, 6);
+    EXPECT_TRUE(s->EditFlag());
+    EXPECT_TRUE(shown(s, 9));
+    EXPECT_FALSE(shown(s, 1));
+    QLineEdit* name = control<QLineEdit>(s, "txtFirstName");
+    name->setText("Anil Kumar");
+    click(s, 9);
+    EXPECT_EQ(messages.texts(), QStringList({"Record Saved Successfully"}));
+    EXPECT_FALSE(s->EditFlag());
+    EXPECT_EQ(querySql(dbPath(),
+                       "SELECT group_concat(EmployeeID || ':' || FirstName, ',') FROM SettingsOutPatient"),
+              "OP12:Anil Kumar,OP13:Bala");
+
+    // A number typed without the prefix gets it once.
+    click(s, 6);
+    control<QComboBox>(s, "cmbPatientID")->setEditText("14");
+    click(s, 9);
+    EXPECT_EQ(querySql(dbPath(), "SELECT group_concat(EmployeeID, ',') FROM SettingsOutPatient"),
+              "OP14,OP13");
+    EXPECT_EQ(items(control<QComboBox>(s, "cmbPatientID")), QStringList({"OP13", "OP14"}));
+
+    // Edit empties the "Not Available" placeholder so the operator types over it.
+    click(s, 3);
+    EXPECT_EQ(text(s, "txtAddress"), "Not Available");
+    click(s, 6);
+    EXPECT_EQ(text(s, "txtAddress"), "");
+    click(s, 10);
+    EXPECT_FALSE(s->EditFlag());
+    EXPECT_EQ(querySql(dbPath(), "SELECT Address FROM SettingsOutPatient WHERE EmployeeID = 'OP13'"),
+              "Not Available");
+}
+
+TEST_F(PatientTest, CancelDropsTheNewRowAndEmptiesEveryField) {
+    addPatient("OP1", "Anil");
+    frmAddOutPatient* s = openScreen();
+    click(s, 5);
+    fillPatient(s, "2");
+    type(s, "txtHomePhone", "555");
+    click(s, 10);
+    EXPECT_EQ(s->state(), RecordScreen::State::Browsing);
+    for (const char* f : {"cmbPatientID", "txtFirstName", "txtHomePhone", "txtLastName", "cmbMartialStatus"})
+        EXPECT_EQ(text(s, f), "") << f;
+    EXPECT_EQ(s->focusWidget(), control<QWidget>(s, "cmbPatientID"));
+    // Moving afterwards writes nothing.
+    click(s, 4);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
+    EXPECT_EQ(patientRows(), 1);
+    EXPECT_EQ(messages.count(), 0u);
+}
+
+TEST_F(PatientTest, CancelOnAnEmptyTableWritesNothing) {
+    frmAddOutPatient* s = openScreen();
+    click(s, 5);
+    fillPatient(s, "2");
+    click(s, 10);
+    click(s, 5);
+    click(s, 10);
+    click(s, 1);
+    EXPECT_EQ(patientRows(), 0);
+    EXPECT_EQ(messages.texts(), QStringList({"No Record Found"}));
+}
+
+TEST_F(PatientTest, ChoosingAnIdShowsItsRecordOnlyWhileBrowsing) {
+    addPatient("OP1", "Anil");
+    addPatient("OP2", "Bala");
+    frmAddOutPatient* s = openScreen();
+    QComboBox* id = control<QComboBox>(s, "cmbPatientID");
+    id->setCurrentIndex(1);
+    EXPECT_EQ(text(s, "txtFirstName"), "Bala");
+    // The browse position follows the choice: delete now removes OP2.
+    messages.answer(MsgAnswer::Yes);
+    click(s, 7);
+    EXPECT_EQ(querySql(dbPath(), "SELECT group_concat(EmployeeID) FROM SettingsOutPatient"), "OP1");
+
+    click(s, 5);
+    type(s, "txtFirstName", "Typed");
+    id->setCurrentIndex(0);
+    EXPECT_EQ(text(s, "txtFirstName"), "Typed");
+}
+
+TEST_F(PatientTest, AFutureBirthDateIsRefused) {
+    frmAddOutPatient* s = openScreen();
+    auto* picker = control<QDateEdit>(s, "DTPicker1");
+    picker->setDate(kToday.addDays(1));
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::None);
+    EXPECT_EQ(messages.last().title, AppTitle);
+    EXPECT_EQ(messages.last().text, "Sorry ! Sir,you have not born yet. ");
+    EXPECT_EQ(picker->date(), kToday);
+}
+
+TEST_F(PatientTest, AMissingTableEndsTheProgramWithTheDatabaseError) {
+    execSql(dbPath(), "DROP TABLE SettingsOutPatient");
+    EXPECT_EQ(ShowScreen<frmAddOutPatient>(), nullptr);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(messages.last().title, "Database Error");
+    EXPECT_EQ(messages.last().text, "Database Error. Please Check the database and try again");
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_FALSE(HotkeyRegistered(0));
+}
+
+TEST_F(PatientTest, FailuresWhileSavingOrDeletingAreReportedAndLoseNothing) {
+    addPatient("OP1", "Anil");
+    frmAddOutPatient* s = openScreen();
+    execSql(dbPath(), "ALTER TABLE SettingsOutPatient RENAME TO Elsewhere");
+    click(s, 5);
+    fillPatient(s, "2");
+    click(s, 9);
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last().icon, MsgIcon::None);
+    EXPECT_EQ(messages.last().title, AppTitle);
+    EXPECT_TRUE(messages.last().text.startsWith("Error:")) << messages.last().text;
+    EXPECT_TRUE(messages.last().text.contains("SettingsOutPatient")) << messages.last().text;
+    EXPECT_EQ(s->state(), RecordScreen::State::Adding);
+    EXPECT_EQ(text(s, "txtFirstName"), "Asha");
+
+    // Put back, the same save goes through.
+    execSql(dbPath(), "ALTER TABLE Elsewhere RENAME TO SettingsOutPatient");
+    messages.clear();
+    click(s, 9);
+    EXPECT_EQ(messages.texts(), QStringList({"Record Saved Successfully"}));
+    EXPECT_EQ(patientRows(), 2);
+
+    // A delete that fails shows the description alone and keeps the row.
+    execSql(dbPath(), "ALTER TABLE SettingsOutPatient RENAME TO Elsewhere");
+    messages.clear();
+    messages.answer(MsgAnswer::Yes);
+    click(s, 7);
+    ASSERT_EQ(messages.count(), 2u);
+    EXPECT_FALSE(messages.last().text.startsWith("Error:"));
+    EXPECT_TRUE(messages.last().text.contains("SettingsOutPatient")) << messages.last().text;
+    EXPECT_EQ(querySql(dbPath(), "SELECT COUNT(*) FROM Elsewhere"), "2");
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP2");
+}
+
+TEST_F(PatientTest, ClosingReleasesTheHotkeysAndTheScreen) {
+    frmAddOutPatient* s = openScreen();
+    QPointer<frmAddOutPatient> alive(s);
+    click(s, 5);
+    fillPatient(s, "4");
+    s->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    for (int h = 0; h < HotkeyCount; ++h)
+        EXPECT_FALSE(HotkeyRegistered(h)) << h;
+    EXPECT_EQ(ActiveScreen.data(), nullptr);
+    EXPECT_EQ(patientRows(), 0); // closing ends adding without writing
+    // Opened again, it is a fresh screen.
+    frmAddOutPatient* again = openScreen();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->state(), RecordScreen::State::Browsing);
+}
+
+TEST_F(PatientTest, APatientCanBeRegisteredWithTheKeyboardAlone) {
+    frmAddOutPatient* s = openScreen();
+    auto focused = [] { return QApplication::focusWidget(); };
+    auto keys = [&](const QString& text) { QTest::keyClicks(focused(), text); };
+    auto press = [&](Qt::Key k) { QTest::keyClick(focused(), k); };
+    ctrl(focused() ? focused() : s, Qt::Key_A);
+    ASSERT_EQ(s->state(), RecordScreen::State::Adding);
+    QStringList walked;
+    keys("21");
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    keys("Mala");
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    keys("K");
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    keys("F");
+    press(Qt::Key_Return); // takes the completed item and closes the list
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    keys("54");
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    keys("0112223334");
+    for (int i = 0; i < 3; ++i) {
+        press(Qt::Key_Tab);
+        walked << focused()->objectName();
+    }
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    keys("Beach Road");
+    press(Qt::Key_Tab);
+    walked << focused()->objectName();
+    keys("Negombo");
+    EXPECT_EQ(walked, QStringList({"txtFirstName", "txtLastName", "cmbSex", "cmbMartialStatus", "txtAge",
+                                   "txtMobilePhone", "txtHomePhone", "txtPagerNumber", "DTPicker1",
+                                   "txtAddress", "txtEmailId"}));
+    ctrl(focused(), Qt::Key_S);
+    EXPECT_EQ(messages.texts(), QStringList({"Record Saved Successfully"}));
+    EXPECT_EQ(querySql(dbPath(),
+                       "SELECT EmployeeID||'|'||FirstName||'|'||Sex||'|'||MobilePhone||'|'||Age||'|'||"
+                       "Address||'|'||Location FROM SettingsOutPatient"),
+              "OP21|Mala|Female|0112223334|54|Beach Road|Negombo");
 }
