@@ -477,7 +477,7 @@ QImage tile(QSize size, const QString& label, const QString& g, bool lit, bool s
         p.setPen(text);
         p.drawText(r.adjusted(38, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, label);
     } else {
-        glyph(p, g, QPointF(r.center().x(), r.top() + 15), 17, ink, inner);
+        glyph(p, g, QPointF(r.center().x(), r.top() + 15), 19, ink, inner);
         p.setFont(labelFont(10, true));
         p.setPen(text);
         p.drawText(QRectF(r.left(), r.bottom() - 15, r.width(), 13), Qt::AlignCenter, label);
