@@ -4,6 +4,7 @@
 #include "data/Messages.h"
 #include "shell/Chrome.h"
 #include "shell/Desktop.h"
+#include "shell/HospitalMark.h"
 #include "shell/Palette.h"
 #include "shell/clsStyle.h"
 #include "shell/frmAboutme.h"
@@ -91,12 +92,7 @@ void frmLoading::paintEvent(QPaintEvent*) {
         p.drawPixmap(rect(), background_);
     else
         p.fillRect(rect(), Palette::paper());
-    // The hospital's red cross beside the title.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Palette::crimson());
-    const QPoint c(88, 122);
-    p.drawRoundedRect(QRect(c.x() - 14, c.y() - 44, 28, 88), 5, 5);
-    p.drawRoundedRect(QRect(c.x() - 44, c.y() - 14, 88, 28), 5, 5);
+    drawHospitalMark(p, QRect(44, 78, 88, 88));
     p.setPen(QPen(Palette::rose(), 1));
     p.drawLine(40, 240, width() - 40, 240);
 }

@@ -8,6 +8,7 @@
 #include "shell/Chrome.h"
 #include "shell/CommandTable.h"
 #include "shell/Desktop.h"
+#include "shell/HospitalMark.h"
 #include "shell/MenuTable.h"
 #include "shell/Palette.h"
 #include "shell/clsStyle.h"
@@ -102,12 +103,7 @@ protected:
         p.setPen(QPen(Palette::rose(), 1));
         p.setBrush(QColor(255, 255, 255, 230));
         p.drawRoundedRect(box, 14, 14);
-        // A red cross, the hospital's sign.
-        const QPoint c(box.left() + 62, box.top() + 70);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Palette::crimson());
-        p.drawRoundedRect(QRect(c.x() - 9, c.y() - 28, 18, 56), 3, 3);
-        p.drawRoundedRect(QRect(c.x() - 28, c.y() - 9, 56, 18), 3, 3);
+        drawHospitalMark(p, QRect(box.left() + 34, box.top() + 42, 56, 56));
 
         const int left = box.left() + 116;
         QFont f = font();
