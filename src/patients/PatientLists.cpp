@@ -22,8 +22,14 @@ void setUpGrid(FlexGrid* grid, const std::vector<PatientColumn>& columns) {
     }
 }
 
-void noRecordFound() {
-    MsgBox(MsgIcon::Exclamation, MsgButtons::Ok, "No Record Warning", "No Record Found");
+// Fills a screen from its rows; an empty table answers "No Record Found". Failures show their description.
+void withRows(Recordset& rs, const std::function<void()>& fill) {
+    Trapped(TrapWording::DescriptionOnly, [&] {
+        if (rs.RecordCount() == 0)
+            MsgBox(MsgIcon::Exclamation, MsgButtons::Ok, "No Record Warning", "No Record Found");
+        else
+            fill();
+    });
 }
 
 // Twips the body's margins take beside a grid.
@@ -44,15 +50,8 @@ bool PatientListScreen::load() {
     setUpGrid(MSFlexGrid1, columns_);
     const int gridTwips = MSFlexGrid1->columnsWidthTwips() + 350;
     dress(caption_, 6300, gridTwips + sideMarginsTwips());
-    if (!rs_.Open(query_, DbConnection, Recordset::Mode::Grid)) {
-        ShowDatabaseError();
-        return false;
-    }
-    Trapped(TrapWording::DescriptionOnly, [this] {
-        if (rs_.RecordCount() == 0) {
-            noRecordFound();
-            return;
-        }
+    if (!OpenWorkingSet(rs_, query_, Recordset::Mode::Grid)) return false;
+    withRows(rs_, [this] {
         MSFlexGrid1->setRows(rs_.RecordCount() + 1);
         int row = 1;
         for (rs_.MoveFirst(); !rs_.AtEOF(); rs_.MoveNext(), ++row) {
@@ -106,15 +105,8 @@ bool PatientSearchScreen::load() {
     modTrimPictureBox(Picture1);
     modToolTip(Picture1, "Search Dr Details .. ", this);
     setUpGrid(MSFlexGrid1, columns_);
-    if (!rs_.Open(query_, DbConnection, Recordset::Mode::Snapshot)) {
-        ShowDatabaseError();
-        return false;
-    }
-    Trapped(TrapWording::DescriptionOnly, [this] {
-        if (rs_.RecordCount() == 0) {
-            noRecordFound();
-            return;
-        }
+    if (!OpenWorkingSet(rs_, query_, Recordset::Mode::Snapshot)) return false;
+    withRows(rs_, [this] {
         for (rs_.MoveFirst(); !rs_.AtEOF(); rs_.MoveNext())
             cmbEmpName->addItem(rs_.FieldText(1));
         cmbEmpName->setCurrentIndex(-1);

@@ -118,7 +118,13 @@ PatientRegistration::PatientRegistration(const QString& objectName, const QStrin
 
     connect(cmbPatientID, &QComboBox::editTextChanged, this, [this] { chooseId(); });
     connect(cmbPatientID, &QComboBox::activated, this, [this] { chooseId(); });
-    new FocusOut(cmbPatientID, [this] { chooseId(); });
+    focusOut_ = new FocusOut(cmbPatientID, [this] { chooseId(); });
+}
+
+PatientRegistration::~PatientRegistration() {
+    // The controls lose the focus while they are destroyed, after this screen's record sets.
+    delete focusOut_;
+    disconnect(cmbPatientID, nullptr, this, nullptr);
 }
 
 QWidget* PatientRegistration::keyField() const {

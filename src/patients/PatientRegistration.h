@@ -18,6 +18,7 @@ QString prefixedPatientId(const QString& prefix, const QString& typed);
 class PatientRegistration : public RecordScreen {
     Q_OBJECT
 public:
+    ~PatientRegistration() override;
     const QString& prefix() const { return prefix_; }
 
 protected:
@@ -57,4 +58,5 @@ private:
     void chooseId();
 
     QString prefix_;
+    QObject* focusOut_;
 };

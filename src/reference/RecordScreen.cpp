@@ -123,10 +123,7 @@ bool RecordScreen::load() {
         close();
         return false;
     }
-    if (!rs_.Open(info_.query, DbConnection, Recordset::Mode::Editable)) {
-        ShowDatabaseError();
-        return false;
-    }
+    if (!OpenWorkingSet(rs_, info_.query, Recordset::Mode::Editable)) return false;
     trapped(TrapWording::ErrorColon, [this] {
         if (rs_.RecordCount() > 0) {
             browseSetLoaded();

@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/Messages.h"
 #include "data/ProgramState.h"
+#include "data/modConnectDB.h"
 #include "shell/Chrome.h"
 #include "shell/MenuControl.h"
 
@@ -18,6 +19,12 @@ bool Trapped(TrapWording wording, const std::function<void()>& step) {
     } catch (const std::exception& e) {
         ReportTrapped(wording, QString::fromUtf8(e.what()));
     }
+    return false;
+}
+
+bool OpenWorkingSet(Recordset& rs, const QString& sql, Recordset::Mode mode) {
+    if (rs.Open(sql, DbConnection, mode)) return true;
+    ShowDatabaseError();
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Messages.h"
+#include "data/Recordset.h"
 
 #include <QPointer>
 #include <QString>
@@ -12,6 +13,9 @@ class QVBoxLayout;
 // Runs one step of a screen under the trap of its kind: a failure is reported in the trap's wording and the
 // step ends. True when the step ran through.
 bool Trapped(TrapWording wording, const std::function<void()>& step);
+// Opens a screen's working record set; when it does not open, the "Database Error" box is shown, the program
+// ends and the result is false.
+bool OpenWorkingSet(Recordset& rs, const QString& sql, Recordset::Mode mode);
 
 // A screen of the program: dressed with the drawn title bar (FormDesign), centred (CenterForm), and
 // unloaded (deleted, with its record sets) when it closes. Its controls sit in body(), below the title bar.

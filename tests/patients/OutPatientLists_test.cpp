@@ -42,10 +42,9 @@ TEST_F(PatientTest, ViewAllListsEveryPatientInTableOrder) {
     // A second request while the list is open is refused, and the list stays in front.
     list->LookUp(s);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::None);
-    EXPECT_EQ(messages.last().title, AppTitle);
-    EXPECT_EQ(messages.last().text, "                            View Out-Patient Details already in use.\r\n"
-                                    "Please complete prvious request.");
+    expectLastBox(MsgIcon::None, AppTitle,
+                  "                            View Out-Patient Details already in use.\r\n"
+                  "Please complete prvious request.");
     EXPECT_EQ(list->caller(), s);
 
     // Its close control gives the registration screen back.
@@ -62,9 +61,7 @@ TEST_F(PatientTest, ViewAllOnAnEmptyTableSaysNoRecordFound) {
     frmAddOutPatient* s = openScreen();
     click(s, 8);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(messages.last().title, "No Record Warning");
-    EXPECT_EQ(messages.last().text, "No Record Found");
+    expectLastBox(MsgIcon::Exclamation, "No Record Warning", "No Record Found");
     frmViewOutPatientDetails* list = LoadedScreen<frmViewOutPatientDetails>();
     EXPECT_EQ(control<FlexGrid>(list, "MSFlexGrid1")->Rows(), 2);
     EXPECT_EQ(control<FlexGrid>(list, "MSFlexGrid1")->TextMatrix(1, 1), "");
@@ -91,9 +88,7 @@ TEST_F(PatientTest, SearchShowsThePatientOfTheChosenName) {
 
     QTest::mouseClick(search, Qt::LeftButton);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::None);
-    EXPECT_EQ(messages.last().title, AppTitle);
-    EXPECT_EQ(messages.last().text, "Please select the Employee Name");
+    expectLastBox(MsgIcon::None, AppTitle, "Please select the Employee Name");
 
     // The later of two patients with the name stays shown.
     names->setEditText("Anil ");
@@ -105,19 +100,23 @@ TEST_F(PatientTest, SearchShowsThePatientOfTheChosenName) {
     names->setEditText("anil");
     QTest::mouseClick(search, Qt::LeftButton);
     ASSERT_EQ(messages.count(), 2u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
-    EXPECT_EQ(messages.last().title, "Warning");
-    EXPECT_EQ(messages.last().text, "Employee Name Not Found");
+    expectLastBox(MsgIcon::Critical, "Warning", "Employee Name Not Found");
 }
 
 TEST_F(PatientTest, SearchOnAnEmptyTableSaysNoRecordFound) {
     frmViewOutPatient* v = ShowScreen<frmViewOutPatient>();
     ASSERT_NE(v, nullptr);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(messages.last().title, "No Record Warning");
-    EXPECT_EQ(messages.last().text, "No Record Found");
+    expectLastBox(MsgIcon::Exclamation, "No Record Warning", "No Record Found");
     EXPECT_EQ(control<QComboBox>(v, "cmbEmpName")->count(), 0);
     v->close();
     EXPECT_EQ(ActiveScreen.data(), nullptr);
+}
+
+TEST_F(PatientTest, TheSearchScreenEndsTheProgramWhenItsTableIsMissing) {
+    execSql(dbPath(), "DROP TABLE SettingsOutPatient");
+    EXPECT_EQ(ShowScreen<frmViewOutPatient>(), nullptr);
+    expectLastBox(MsgIcon::Critical, "Database Error",
+                  "Database Error. Please Check the database and try again");
+    EXPECT_EQ(programEnds, 1);
 }

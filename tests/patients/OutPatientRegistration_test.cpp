@@ -101,10 +101,7 @@ TEST_F(PatientTest, DeletingTheLastRowShowsTheNewLastAndTheOnlyRowLeavesEmptyFie
     messages.answer(MsgAnswer::Yes);
     click(s, 7);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Question);
-    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(messages.last().title, "Confirm Delete");
-    EXPECT_EQ(messages.last().text, "Are you sure you want to delete this record?");
+    expectLastBox(MsgIcon::Question, "Confirm Delete", "Are you sure you want to delete this record?");
     EXPECT_EQ(patientRows(), 1);
     EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
     EXPECT_EQ(text(s, "txtFirstName"), "Anil");
@@ -223,9 +220,7 @@ TEST_F(PatientTest, DuplicateIdsAreRefusedTrimmedAndPrefixedFromAnEmptyTable) {
         fillPatient(s, typed, "Other");
         click(s, 9);
         ASSERT_EQ(messages.count(), 1u) << typed;
-        EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
-        EXPECT_EQ(messages.last().title, "Warning");
-        EXPECT_EQ(messages.last().text, kDuplicate);
+        expectLastBox(MsgIcon::Critical, "Warning", kDuplicate);
         EXPECT_EQ(s->state(), RecordScreen::State::Adding);
         EXPECT_EQ(s->focusWidget(), control<QWidget>(s, "cmbPatientID"));
         click(s, 10);
@@ -264,9 +259,7 @@ TEST_F(PatientTest, SaveChecksRunInOrderAndStopAtTheFirst) {
         messages.clear();
         click(s, 9);
         ASSERT_EQ(messages.count(), 1u) << step.message;
-        EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
-        EXPECT_EQ(messages.last().title, "Warning");
-        EXPECT_EQ(messages.last().text, step.message);
+        expectLastBox(MsgIcon::Critical, "Warning", step.message);
         EXPECT_EQ(s->focusWidget(), control<QWidget>(s, step.focus)) << step.message;
         EXPECT_EQ(s->state(), RecordScreen::State::Adding);
         type(s, step.field, step.value);
@@ -275,9 +268,7 @@ TEST_F(PatientTest, SaveChecksRunInOrderAndStopAtTheFirst) {
     messages.clear();
     click(s, 9);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(messages.last().title, "Update Info");
-    EXPECT_EQ(messages.last().text, "Record Saved Successfully");
+    expectLastBox(MsgIcon::Exclamation, "Update Info", "Record Saved Successfully");
     EXPECT_EQ(s->state(), RecordScreen::State::Browsing);
     EXPECT_TRUE(shown(s, 5));
     EXPECT_FALSE(shown(s, 9));
@@ -404,9 +395,7 @@ TEST_F(PatientTest, AFutureBirthDateIsRefused) {
     auto* picker = control<QDateEdit>(s, "DTPicker1");
     picker->setDate(kToday.addDays(1));
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::None);
-    EXPECT_EQ(messages.last().title, AppTitle);
-    EXPECT_EQ(messages.last().text, "Sorry ! Sir,you have not born yet. ");
+    expectLastBox(MsgIcon::None, AppTitle, "Sorry ! Sir,you have not born yet. ");
     EXPECT_EQ(picker->date(), kToday);
 }
 
@@ -414,9 +403,8 @@ TEST_F(PatientTest, AMissingTableEndsTheProgramWithTheDatabaseError) {
     execSql(dbPath(), "DROP TABLE SettingsOutPatient");
     EXPECT_EQ(ShowScreen<frmAddOutPatient>(), nullptr);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
-    EXPECT_EQ(messages.last().title, "Database Error");
-    EXPECT_EQ(messages.last().text, "Database Error. Please Check the database and try again");
+    expectLastBox(MsgIcon::Critical, "Database Error",
+                  "Database Error. Please Check the database and try again");
     EXPECT_EQ(programEnds, 1);
     EXPECT_FALSE(HotkeyRegistered(0));
 }

@@ -93,6 +93,15 @@ protected:
         return l;
     }
     static bool shown(RecordScreen* s, int picture) { return !s->picture(picture)->isHidden(); }
+    // The last box shown had this icon, title and text (and an OK button unless it asked).
+    void expectLastBox(MsgIcon icon, const QString& title, const QString& text) {
+        ASSERT_GT(messages.count(), 0u);
+        const RecordedMessage m = messages.last();
+        EXPECT_EQ(m.icon, icon);
+        EXPECT_EQ(m.title, title);
+        EXPECT_EQ(m.text, text);
+        EXPECT_EQ(m.buttons, icon == MsgIcon::Question ? MsgButtons::YesNo : MsgButtons::Ok);
+    }
 };
 
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {

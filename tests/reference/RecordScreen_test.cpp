@@ -117,6 +117,10 @@ TEST_F(RecordScreenTest, ToolbarCarriesItsPicturesTipsAndBrowsingArrangement) {
     PictureButton* first = screen->picture(1);
     ASSERT_TRUE(first->hasPicture());
     EXPECT_EQ(first->mask(), QRegion(10, 0, 10, 10));
+    // A click on the white half reaches what lies behind the button.
+    QWidget* bar = first->parentWidget();
+    EXPECT_EQ(bar->childAt(first->geometry().topLeft() + QPoint(15, 5)), first);
+    EXPECT_NE(bar->childAt(first->geometry().topLeft() + QPoint(4, 5)), first);
 
     screen->arrangeToolbar(true);
     for (int i = 1; i <= 10; ++i)
