@@ -59,16 +59,23 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* e) {
         emit clicked();
 }
 
-// Hover (modMouseEventCapture): the pointer entering is the first move with the mouse not yet captured;
-// leaving is the move outside the picture.
 void PictureButton::enterEvent(QEnterEvent*) {
-    if (hover_) setHighlightedImage();
+    if (hover_) modMouseEventCapture(this, true);
 }
 
 void PictureButton::leaveEvent(QEvent*) {
-    if (!hover_) return;
-    setNormalImage();
-    if (keep_ && keep_()) setHighlightedImage();
+    if (hover_) modMouseEventCapture(this, false);
+}
+
+// Entering is the first move with the mouse not yet captured; leaving, the move outside the picture.
+void modMouseEventCapture(PictureButton* button, bool inside) {
+    if (!button) return;
+    if (inside) {
+        button->setHighlightedImage();
+        return;
+    }
+    button->setNormalImage();
+    if (button->keepsHighlight()) button->setHighlightedImage();
 }
 
 QRegion pictureRegion(const QImage& image, QRgb transparent) {

@@ -29,6 +29,7 @@ public:
     // when the pointer leaves) says this button stays highlighted.
     void setHoverEnabled(bool on) { hover_ = on; }
     void setKeepHighlight(std::function<bool()> keep) { keep_ = std::move(keep); }
+    bool keepsHighlight() const { return keep_ && keep_(); }
 
     QSize sizeHint() const override;
 
@@ -50,6 +51,10 @@ private:
     bool pressed_ = false;
     std::function<bool()> keep_;
 };
+
+// Hover: the pointer over the button shows base name + "1.gif"; once it has left, base name + ".gif", or
+// "1.gif" again when the button keeps its highlight (the navigation button pressed last).
+void modMouseEventCapture(PictureButton* button, bool inside);
 
 // The button shape (modTrimPictureBox): the union of the runs of pixels whose colour differs from
 // `transparent`, one pixel high each. Pixels that are see-through in the file count as the white behind them.

@@ -117,7 +117,7 @@ bool RecordScreen::load() {
     RegisterHotkeys();
     dress(info_.caption, info_.heightTwips, info_.widthTwips);
     fillLists();
-    setupToolbar();
+    modFrmSettings(this);
     setDefaults();
     if (!openOtherSets()) {
         close();
@@ -136,20 +136,19 @@ bool RecordScreen::load() {
     return true;
 }
 
-// modFrmSettings: pictures, tips, the browsing arrangement, then each button clipped to its picture.
-void RecordScreen::setupToolbar() {
-    for (PictureButton* b : pictures_)
-        b->setNormalImage();
-    for (int i = 0; i < 10; ++i)
-        modToolTip(pictures_[i], kToolbar[i].tip, this);
-    arrangeToolbar(false);
-    for (PictureButton* b : pictures_)
-        modTrimPictureBox(b, qRgb(255, 255, 255));
+void modFrmSettings(RecordScreen* screen) {
+    for (int i = 1; i <= 10; ++i)
+        screen->picture(i)->setNormalImage();
+    for (int i = 1; i <= 10; ++i)
+        modToolTip(screen->picture(i), kToolbar[i - 1].tip, screen);
+    modButtonVisible(screen, false);
+    for (int i = 1; i <= 10; ++i)
+        modTrimPictureBox(screen->picture(i), qRgb(255, 255, 255));
 }
 
-void RecordScreen::arrangeToolbar(bool entry) {
-    for (int i = 0; i < 10; ++i)
-        pictures_[i]->setVisible(i < 8 ? !entry : entry);
+void modButtonVisible(RecordScreen* screen, bool entry) {
+    for (int i = 1; i <= 10; ++i)
+        screen->picture(i)->setVisible(i <= 8 ? !entry : entry);
 }
 
 void RecordScreen::closing() {
@@ -224,7 +223,7 @@ void RecordScreen::navigate(int button) {
 
 void RecordScreen::doAddnew() {
     const bool ok = trapped(TrapWording::DescriptionOnly, [this] {
-        arrangeToolbar(true);
+        modButtonVisible(this, true);
         emptyFields(Emptying::ForNew);
         keyField()->setFocus();
         rs_.AddNew();
@@ -246,7 +245,7 @@ void RecordScreen::doEdit() {
                     box->clear();
         if (rs_.RecordCount() > 0) {
             setState(State::Editing);
-            arrangeToolbar(true);
+            modButtonVisible(this, true);
             pictures_[8]->setNormalImage();
             pictures_[9]->setNormalImage();
         } else {
@@ -288,7 +287,7 @@ void RecordScreen::doSave() {
         rs_.Update();
         setState(State::Browsing);
         MsgBox(MsgIcon::Exclamation, MsgButtons::Ok, "Update Info", "Record Saved Successfully");
-        arrangeToolbar(false);
+        modButtonVisible(this, false);
         afterSave();
     });
 }
@@ -304,13 +303,13 @@ void RecordScreen::doCancel() {
             keyField()->setFocus();
         }
     });
-    arrangeToolbar(false);
+    modButtonVisible(this, false);
 }
 
 void RecordScreen::leaveEntry() {
     setState(State::Browsing);
     if (rs_.EditPending()) trapped(TrapWording::DescriptionOnly, [this] { rs_.CancelUpdate(); });
-    arrangeToolbar(false);
+    modButtonVisible(this, false);
 }
 
 void RecordScreen::setState(State s) {

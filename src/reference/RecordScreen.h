@@ -47,9 +47,6 @@ public:
     Recordset& browseSet() { return rs_; }
     Recordset& checkSet() { return check_; }
 
-    // Toolbar arrangement (modButtonVisible): browsing shows Picture1..8, entry Picture9 and 10.
-    void arrangeToolbar(bool entry);
-
 public slots:
     // Each runs its toolbar button's click action, only while that button is shown (so the hotkey of a
     // hidden button does nothing).
@@ -145,7 +142,6 @@ private:
         std::function<Value(const QString&)> stored;
     };
 
-    void setupToolbar();
     void navigate(int button);
     void doAddnew();
     void doEdit();
@@ -166,6 +162,13 @@ private:
     QLabel* label3_;
     QGridLayout* fields_;
 };
+
+// Toolbar set-up: the ten normal pictures, their tips, the browsing arrangement, then each button clipped to
+// its picture with white as the transparent colour.
+void modFrmSettings(RecordScreen* screen);
+// Toolbar arrangement: browsing (entry false) shows Picture1..8 and hides Picture9, Picture10; entry the
+// opposite.
+void modButtonVisible(RecordScreen* screen, bool entry);
 
 // The caret goes to the end of the box's text whenever the box gets the focus.
 void caretToEndOnFocus(QLineEdit* box);

@@ -122,7 +122,7 @@ TEST_F(RecordScreenTest, ToolbarCarriesItsPicturesTipsAndBrowsingArrangement) {
     EXPECT_EQ(bar->childAt(first->geometry().topLeft() + QPoint(15, 5)), first);
     EXPECT_NE(bar->childAt(first->geometry().topLeft() + QPoint(4, 5)), first);
 
-    screen->arrangeToolbar(true);
+    modButtonVisible(screen, true);
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(screen->picture(i)->isHidden(), i <= 8) << i;
     EXPECT_EQ(messages.count(), 0u);
