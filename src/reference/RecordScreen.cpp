@@ -38,10 +38,6 @@ constexpr ToolbarButton kToolbar[10] = {
 
 const QString kWarning = QStringLiteral("Warning");
 
-bool trapped(TrapWording wording, const std::function<void()>& step) {
-    return Trapped(wording, step);
-}
-
 struct Counting {
     int& n;
     explicit Counting(int& c) : n(c) { ++n; }
@@ -124,7 +120,7 @@ bool RecordScreen::load() {
         return false;
     }
     if (!OpenWorkingSet(rs_, info_.query, Recordset::Mode::Editable)) return false;
-    trapped(TrapWording::ErrorColon, [this] {
+    Trapped(TrapWording::ErrorColon, [this] {
         if (rs_.RecordCount() > 0) {
             browseSetLoaded();
             rs_.MoveFirst();
@@ -180,7 +176,7 @@ void RecordScreen::Delete() {
     if (!pictures_[6]->isHidden()) doDelete();
 }
 void RecordScreen::viewall() {
-    if (!pictures_[7]->isHidden()) trapped(TrapWording::DescriptionOnly, [this] { openList(); });
+    if (!pictures_[7]->isHidden()) Trapped(TrapWording::DescriptionOnly, [this] { openList(); });
 }
 void RecordScreen::save() {
     if (!pictures_[8]->isHidden()) doSave();
@@ -197,7 +193,7 @@ void RecordScreen::navigate(int button) {
             picture(i)->setNormalImage();
     }
     label3_->setText(picture(button)->objectName());
-    trapped(TrapWording::ErrorColon, [this, button] {
+    Trapped(TrapWording::ErrorColon, [this, button] {
         if (rs_.RecordCount() == 0) {
             MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "No Record Found");
             return;
@@ -222,7 +218,7 @@ void RecordScreen::navigate(int button) {
 }
 
 void RecordScreen::doAddnew() {
-    const bool ok = trapped(TrapWording::DescriptionOnly, [this] {
+    const bool ok = Trapped(TrapWording::DescriptionOnly, [this] {
         modButtonVisible(this, true);
         emptyFields(Emptying::ForNew);
         keyField()->setFocus();
@@ -234,7 +230,7 @@ void RecordScreen::doAddnew() {
 }
 
 void RecordScreen::doEdit() {
-    trapped(TrapWording::DescriptionOnly, [this] {
+    Trapped(TrapWording::DescriptionOnly, [this] {
         if (textOf(keyField()).trimmed().isEmpty()) {
             MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "Please select any Record");
             return;
@@ -255,7 +251,7 @@ void RecordScreen::doEdit() {
 }
 
 void RecordScreen::doDelete() {
-    trapped(TrapWording::DescriptionOnly, [this] {
+    Trapped(TrapWording::DescriptionOnly, [this] {
         if (textOf(keyField()).trimmed().isEmpty()) {
             MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "Please select any Record");
             return;
@@ -281,7 +277,7 @@ void RecordScreen::doDelete() {
 
 void RecordScreen::doSave() {
     // A failure while writing is reported and loses nothing: the screen stays in entry with what was typed.
-    trapped(TrapWording::ErrorColon, [this] {
+    Trapped(TrapWording::ErrorColon, [this] {
         if (!checks()) return;
         writeRecord();
         rs_.Update();
@@ -294,7 +290,7 @@ void RecordScreen::doSave() {
 
 void RecordScreen::doCancel() {
     setState(State::Browsing);
-    trapped(TrapWording::ErrorColon, [this] {
+    Trapped(TrapWording::ErrorColon, [this] {
         const bool hadRows = rs_.RecordCount() > 0;
         // The pending new row is always dropped, so no empty row can be written by a later move.
         if (rs_.EditPending()) rs_.CancelUpdate();
@@ -308,7 +304,7 @@ void RecordScreen::doCancel() {
 
 void RecordScreen::leaveEntry() {
     setState(State::Browsing);
-    if (rs_.EditPending()) trapped(TrapWording::DescriptionOnly, [this] { rs_.CancelUpdate(); });
+    if (rs_.EditPending()) Trapped(TrapWording::DescriptionOnly, [this] { rs_.CancelUpdate(); });
     modButtonVisible(this, false);
 }
 
