@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <exception>
 
-// A failure of the data layer; its description is what the trapped-failure messages show.
-class DbError : public std::exception {
+// A failure that carries the description the operator is shown.
+class DescribedError : public std::exception {
 public:
-    explicit DbError(QString description)
+    explicit DescribedError(QString description)
         : description_(std::move(description)), utf8_(description_.toUtf8()) {}
     const QString& description() const { return description_; }
     const char* what() const noexcept override { return utf8_.constData(); }
@@ -14,4 +15,10 @@ public:
 private:
     QString description_;
     QByteArray utf8_;
+};
+
+// A failure of the data layer; its description is what the trapped-failure messages show.
+class DbError : public DescribedError {
+public:
+    using DescribedError::DescribedError;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/DbError.h"
+
 #include <QString>
 #include <exception>
 #include <memory>
@@ -14,16 +16,9 @@
 inline const QString ReportTypeface = QStringLiteral("Liberation Sans");
 
 // A failure of the printer or of the page model; its description is the system's text for the box.
-class PrintError : public std::exception {
+class PrintError : public DescribedError {
 public:
-    explicit PrintError(QString description)
-        : description_(std::move(description)), utf8_(description_.toUtf8()) {}
-    const QString& description() const { return description_; }
-    const char* what() const noexcept override { return utf8_.constData(); }
-
-private:
-    QString description_;
-    QByteArray utf8_;
+    using DescribedError::DescribedError;
 };
 
 struct PrintFont {

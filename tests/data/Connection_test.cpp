@@ -11,11 +11,8 @@ protected:
         EXPECT_FALSE(ConnectDB());
         EXPECT_EQ(DbConnection, nullptr);
         ASSERT_EQ(messages.count(), 1u);
-        const auto m = messages.last();
-        EXPECT_EQ(m.icon, MsgIcon::Critical);
-        EXPECT_EQ(m.buttons, MsgButtons::Ok);
-        EXPECT_EQ(m.title, "Database Error");
-        EXPECT_EQ(m.text, "Database Error. Please Check the database and try again");
+        EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Database Error",
+                                                    "Database Error. Please Check the database and try again"}));
         EXPECT_EQ(programEnds, 1);
     }
 };

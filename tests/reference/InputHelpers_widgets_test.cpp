@@ -331,11 +331,8 @@ TEST_F(WidgetsTest, AgeFollowsThePickerAndAFutureDateIsRefused) {
 
     picker->setDate(QDate(2026, 12, 8));
     ASSERT_EQ(messages.count(), 1u);
-    const RecordedMessage box = messages.last();
-    EXPECT_EQ(box.icon, MsgIcon::None);
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    EXPECT_EQ(box.title, "Sanavo");
-    EXPECT_EQ(box.text, "Sorry ! Sir,you have not born yet. ");
+    EXPECT_EQ(messages.last(),
+              (RecordedMessage{MsgIcon::None, MsgButtons::Ok, "Sanavo", "Sorry ! Sir,you have not born yet. "}));
     EXPECT_EQ(picker->date(), QDate(2026, 12, 7));
     EXPECT_EQ(age->text(), " 0 Years,  0 Months,  0 Days");
 

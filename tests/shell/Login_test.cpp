@@ -41,11 +41,8 @@ protected:
     }
     void expectWrongInfo(frmLogin& login) {
         ASSERT_EQ(messages.count(), 1u);
-        const RecordedMessage m = messages.last();
-        EXPECT_EQ(m.icon, MsgIcon::Critical);
-        EXPECT_EQ(m.buttons, MsgButtons::Ok);
-        EXPECT_EQ(m.title, "Wrong Info");
-        EXPECT_EQ(m.text, "User Name Or Password Wrong ");
+        EXPECT_EQ(messages.last(),
+                  (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Wrong Info", "User Name Or Password Wrong "}));
         EXPECT_TRUE(login.userName()->text().isEmpty());
         EXPECT_TRUE(login.password()->text().isEmpty());
         EXPECT_EQ(login.focusWidget(), login.userName());
@@ -233,10 +230,8 @@ TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
     setMessageHandler(recorder);
     EXPECT_EQ(splash.progressBar()->value(), 100);
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Information);
-    EXPECT_EQ(messages.last().buttons, MsgButtons::Ok);
-    EXPECT_EQ(messages.last().title, "Sanavo");
-    EXPECT_EQ(messages.last().text, "Please type - User name : admin , Password : larch");
+    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Information, MsgButtons::Ok, "Sanavo",
+                                                "Please type - User name : admin , Password : larch"}));
     EXPECT_EQ(order.loginShown, std::vector<bool>{false});
     ASSERT_NE(splash.loginWindow(), nullptr);
     EXPECT_TRUE(splash.loginWindow()->isVisible());

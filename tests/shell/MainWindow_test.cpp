@@ -319,10 +319,8 @@ TEST_F(MainWindowTest, ExitAnsweredNoLeavesEverythingAsItWas) {
     messages.answer(MsgAnswer::No);
     m.closeCommand("Close");
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
-    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(messages.last().title, "Exit");
-    EXPECT_EQ(messages.last().text, "Do you want to Really Exit this Application");
+    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::YesNo, "Exit",
+                                                "Do you want to Really Exit this Application"}));
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(m.horizontalMenu()->isVisible());
     EXPECT_FALSE(m.fadeTimer()->isActive());

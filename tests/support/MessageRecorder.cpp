@@ -36,3 +36,9 @@ QStringList MessageRecorder::texts() const {
         t << c.text;
     return t;
 }
+
+void PrintTo(const RecordedMessage& m, std::ostream* os) {
+    static const char* icons[] = {"None", "Critical", "Exclamation", "Information", "Question"};
+    *os << "{" << icons[static_cast<int>(m.icon)] << ", " << (m.buttons == MsgButtons::Ok ? "Ok" : "YesNo")
+        << ", \"" << m.title.toStdString() << "\", \"" << m.text.toStdString() << "\"}";
+}

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <ostream>
 #include <vector>
 
 struct RecordedMessage {
@@ -11,7 +12,10 @@ struct RecordedMessage {
     MsgButtons buttons;
     QString title;
     QString text;
+    bool operator==(const RecordedMessage&) const = default;
 };
+// So that EXPECT_EQ(messages.last(), (RecordedMessage{...})) says what differed.
+void PrintTo(const RecordedMessage& m, std::ostream* os);
 
 // Records every message box while it lives and answers Yes/No questions from a script.
 // A question with no scripted answer fails the test and is answered No.
