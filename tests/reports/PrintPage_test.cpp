@@ -3,7 +3,10 @@
 
 using PageModelTest = AppTest;
 
-TEST_F(PageModelTest, PrintTextStartsAtPositionThenReturnsToLeftAndMovesDownOneLine) {
+TEST_F(PageModelTest, PrintTextReturnsToLeftMovesDownOneLineAndFontsCarryOverToTheNextJob) {
+    PrintPage.endDocument(); // nothing printed yet: nothing handed over
+    EXPECT_EQ(PrintPage.fontName(), ReportTypeface);
+    EXPECT_FALSE(PrintPage.fontBold());
     PrintPage.setFontName("Arial");
     PrintPage.setFontSize(9);
     PrintPage.setFontBold(true);
@@ -16,37 +19,22 @@ TEST_F(PageModelTest, PrintTextStartsAtPositionThenReturnsToLeftAndMovesDownOneL
     EXPECT_EQ(PrintPage.currentX(), 0);
     EXPECT_DOUBLE_EQ(PrintPage.currentY(), 700 + line);
     PrintPage.printText("next");
-    PrintPage.endDocument();
-
-    const auto docs = printer->documents();
-    ASSERT_EQ(docs.size(), 1u);
-    ASSERT_EQ(docs[0].size(), 2u);
-    EXPECT_EQ(docs[0][0].text, "17");
-    EXPECT_EQ(docs[0][0].x, 3580);
-    EXPECT_EQ(docs[0][0].y, 700);
-    EXPECT_EQ(docs[0][0].font, (PrintFont{"Arial", 9, true}));
-    EXPECT_EQ(docs[0][1].x, 0);
-    EXPECT_DOUBLE_EQ(docs[0][1].y, 700 + line);
-}
-
-TEST_F(PageModelTest, FontSettingsCarryOverFromJobToJobAndEachJobIsItsOwnDocument) {
-    PrintPage.endDocument(); // nothing printed yet: nothing handed over
-    EXPECT_EQ(PrintPage.fontName(), ReportTypeface);
-    EXPECT_FALSE(PrintPage.fontBold());
-    PrintPage.setFontName("Arial");
-    PrintPage.setFontSize(9);
-    PrintPage.setFontBold(true);
-    PrintPage.printAt(0, 555, "bill");
     EXPECT_TRUE(PrintPage.documentOpen());
     PrintPage.endDocument();
     EXPECT_FALSE(PrintPage.documentOpen());
     PrintPage.printAt(0, 555, "bill again");
     PrintPage.endDocument();
-
     PrintPage.endDocument();
+
     const auto docs = printer->documents();
     ASSERT_EQ(docs.size(), 2u);
     EXPECT_EQ(printer->endDocuments(), 2);
+    ASSERT_EQ(docs[0].size(), 2u);
+    EXPECT_EQ(docs[0][0].text, "17");
+    EXPECT_EQ(QPointF(docs[0][0].x, docs[0][0].y), QPointF(3580, 700));
+    EXPECT_EQ(docs[0][0].font, (PrintFont{"Arial", 9, true}));
+    EXPECT_EQ(docs[0][1].x, 0);
+    EXPECT_DOUBLE_EQ(docs[0][1].y, 700 + line);
     EXPECT_EQ(docs[1][0].text, "bill again");
     EXPECT_EQ(docs[1][0].font, (PrintFont{"Arial", 9, true}));
 }
@@ -67,10 +55,9 @@ TEST_F(PageModelTest, FailureThrowsAwayTheOpenDocumentAndTheNextPrintStartsAFres
 
     PrintPage.printAt(0, 555, "again");
     PrintPage.endDocument();
-    auto docs = printer->documents();
-    ASSERT_EQ(docs.size(), 1u);
-    ASSERT_EQ(docs[0].size(), 1u);
-    EXPECT_EQ(docs[0][0].text, "again");
+    ASSERT_EQ(printer->documents().size(), 1u);
+    ASSERT_EQ(printer->documents()[0].size(), 1u);
+    EXPECT_EQ(printer->documents()[0][0].text, "again");
 
     // Failing at the end of a document hands nothing over either.
     printer->failAtEndDocument(1);
@@ -84,15 +71,13 @@ TEST_F(PageModelTest, FailureBoxes) {
     ShowPrinterFailure("No printer is installed");
     ShowBillPrinterFailure("No printer is installed");
     ShowBillPrinterFailure();
-    ASSERT_EQ(messages.count(), 3u);
-    const auto& c = messages.calls();
-    EXPECT_EQ(c[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(c[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(c[0].title, "Printer Info");
-    EXPECT_EQ(c[0].text, "Please Check the Printer is Connected or Switch OnNo printer is installed");
-    EXPECT_EQ(c[1].icon, MsgIcon::Critical);
-    EXPECT_EQ(c[1].title, "Sanavo");
-    EXPECT_EQ(c[1].text, "Please Check the Printer is Correctly InstalledNo printer is installed");
-    EXPECT_EQ(c[2].title, "Sanavo");
-    EXPECT_EQ(c[2].text, "Please Check the Printer is Correctly Installed");
+    const auto box = [](const QString& title, const QString& text) {
+        return RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, title, text};
+    };
+    EXPECT_EQ(
+        messages.calls(),
+        (std::vector<RecordedMessage>{
+            box("Printer Info", "Please Check the Printer is Connected or Switch OnNo printer is installed"),
+            box("Sanavo", "Please Check the Printer is Correctly InstalledNo printer is installed"),
+            box("Sanavo", "Please Check the Printer is Correctly Installed")}));
 }

@@ -13,12 +13,16 @@ void write(const QString& file, const QByteArray& text) {
 
 using PrintSettingsTest = AppTest;
 
+#define EXPECT_SETTINGS(name, address, phone, output, pdf)                                                   \
+    EXPECT_EQ(HospitalName(), name);                                                                         \
+    EXPECT_EQ(HospitalAddress(), address);                                                                   \
+    EXPECT_EQ(HospitalPhone(), phone);                                                                       \
+    EXPECT_EQ(printerOutput(), output);                                                                      \
+    EXPECT_EQ(pdfFolder(), pdf)
+
 TEST_F(PrintSettingsTest, DeliveredFileHoldsPlaceholdersAndChoosesAuto) {
-    EXPECT_EQ(HospitalName(), "Your Hospital Name");
-    EXPECT_EQ(HospitalAddress(), "Street, Town, Postal Code");
-    EXPECT_EQ(HospitalPhone(), "000 000 0000");
-    EXPECT_EQ(printerOutput(), PrinterOutput::Auto);
-    EXPECT_EQ(pdfFolder(), folder() + "/prints");
+    EXPECT_SETTINGS("Your Hospital Name", "Street, Town, Postal Code", "000 000 0000", PrinterOutput::Auto,
+                    folder() + "/prints");
 }
 
 TEST_F(PrintSettingsTest, TextsArePrintedAsTheInstallerWroteThem) {
@@ -29,21 +33,13 @@ TEST_F(PrintSettingsTest, TextsArePrintedAsTheInstallerWroteThem) {
                                     "HospitalPhone=\" 0471 555 0199 \"\n"
                                     "[Printer]\nOutput= PDF \nPdfFolder=/srv/sanavo/prints/\n"
                                     "[Other]\nHospitalName=not this one\n");
-    EXPECT_EQ(HospitalName(), QString::fromUtf8("Sri Rāma Hospital"));
-    EXPECT_EQ(HospitalAddress(), "12,Lake Road; Riverside # east");
-    EXPECT_EQ(HospitalPhone(), " 0471 555 0199 ");
-    EXPECT_EQ(printerOutput(), PrinterOutput::Pdf);
-    EXPECT_EQ(pdfFolder(), "/srv/sanavo/prints");
+    EXPECT_SETTINGS(QString::fromUtf8("Sri Rāma Hospital"), "12,Lake Road; Riverside # east",
+                    " 0471 555 0199 ", PrinterOutput::Pdf, "/srv/sanavo/prints");
 }
 
 TEST_F(PrintSettingsTest, MissingFileOrKeysGiveEmptyTextsAndDefaults) {
     QFile::remove(folder() + "/sanavo.ini");
-    EXPECT_EQ(HospitalName(), "");
-    EXPECT_EQ(HospitalPhone(), "");
-    EXPECT_EQ(printerOutput(), PrinterOutput::Auto);
-    EXPECT_EQ(pdfFolder(), folder() + "/prints");
+    EXPECT_SETTINGS("", "", "", PrinterOutput::Auto, folder() + "/prints");
     write(folder() + "/sanavo.ini", "[Printer]\nOutput=printer\nPdfFolder=\n");
-    EXPECT_EQ(printerOutput(), PrinterOutput::Printer);
-    EXPECT_EQ(pdfFolder(), folder() + "/prints");
-    EXPECT_EQ(HospitalAddress(), "");
+    EXPECT_SETTINGS("", "", "", PrinterOutput::Printer, folder() + "/prints");
 }
