@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -15,62 +16,41 @@ void expectBox(const TextBoxState& box, const QString& text, int selStart, int s
 
 } // namespace
 
-TEST(NameOnlyKey, LettersAndBackspacePassAtTheirBoundaries) {
+TEST(NameOnlyKey, LettersAndBackspacePassEverythingElseSendsTheCaretToTheEnd) {
     for (int key : std::initializer_list<int>{'A', 'Z', 'a', 'z', 'M', 8}) {
-        const KeyFilterResult r = nameOnlyKey(key);
-        EXPECT_EQ(r.key, key);
-        EXPECT_FALSE(r.caretToEnd);
+        EXPECT_EQ(nameOnlyKey(key).key, key);
+        EXPECT_FALSE(nameOnlyKey(key).caretToEnd);
     }
-}
-
-TEST(NameOnlyKey, EverythingElseIsDroppedAndSendsTheCaretToTheEnd) {
     for (int key :
          std::initializer_list<int>{'@', '[', '`', '{', ' ', '.', '\'', '-', '0', '9', 13, 27, 0xE9}) {
-        const KeyFilterResult r = nameOnlyKey(key);
-        EXPECT_EQ(r.key, 0) << key;
-        EXPECT_TRUE(r.caretToEnd) << key;
+        EXPECT_EQ(nameOnlyKey(key).key, 0) << key;
+        EXPECT_TRUE(nameOnlyKey(key).caretToEnd) << key;
     }
 }
 
-TEST(NumberOnlyKey, DigitsColonAndBackspacePassButNotTheirNeighbours) {
+TEST(NumberOnlyKey, DigitsColonBackspaceAndOnePointPass) {
     for (bool decimals : {false, true}) {
         for (int key : std::initializer_list<int>{'0', '9', ':', 8})
             EXPECT_EQ(numberOnlyKey("12", key, decimals).key, key) << key;
         for (int key : std::initializer_list<int>{'/', ';', 'a', '-', ' ', '+', 13}) {
-            const KeyFilterResult r = numberOnlyKey("12", key, decimals);
-            EXPECT_EQ(r.key, 0) << key;
-            EXPECT_TRUE(r.caretToEnd) << key;
+            EXPECT_EQ(numberOnlyKey("12", key, decimals).key, 0) << key;
+            EXPECT_TRUE(numberOnlyKey("12", key, decimals).caretToEnd) << key;
         }
     }
-}
-
-TEST(NumberOnlyKey, PointRefusedWithoutDecimalsAndTheSecondOneLeavesTheCaret) {
-    const KeyFilterResult noDecimals = numberOnlyKey("12", '.', false);
-    EXPECT_EQ(noDecimals.key, 0);
-    EXPECT_TRUE(noDecimals.caretToEnd);
-
+    EXPECT_EQ(numberOnlyKey("12", '.', false).key, 0);
+    EXPECT_TRUE(numberOnlyKey("12", '.', false).caretToEnd);
     EXPECT_EQ(numberOnlyKey("12", '.', true).key, '.');
     EXPECT_EQ(numberOnlyKey("", '.', true).key, '.');
-
-    const KeyFilterResult second = numberOnlyKey("12.5", '.', true);
-    EXPECT_EQ(second.key, 0);
-    EXPECT_FALSE(second.caretToEnd);
-    // Digits still pass after the point.
+    // The second point is refused with the caret left where it is; digits still pass after it.
+    EXPECT_EQ(numberOnlyKey("12.5", '.', true).key, 0);
+    EXPECT_FALSE(numberOnlyKey("12.5", '.', true).caretToEnd);
     EXPECT_EQ(numberOnlyKey("12.5", '7', true).key, '7');
 }
 
 TEST(PasteThroughFilters, OnlyAcceptedCharactersReplaceTheSelection) {
     // "Jo|hn|ny" with "hn" selected; pasted "O'Neil 3" keeps its letters.
-    expectBox(pasteNameOnly(
-                  {
-                      "Johnny",
-                      2,
-                      2,
-                  },
-                  "O'Neil 3"),
-              "JoONeilny", 7, 0);
+    expectBox(pasteNameOnly({"Johnny", 2, 2}, "O'Neil 3"), "JoONeilny", 7, 0);
     expectBox(pasteNameOnly({"Ann", 3, 0}, "\b-1"), "Ann", 3, 0);
-
     // Each point is judged against the text built so far.
     expectBox(pasteNumberOnly({"", 0, 0}, "1.2.3", true), "1.23", 4, 0);
     expectBox(pasteNumberOnly({"", 0, 0}, "1.2.3", false), "123", 3, 0);
@@ -84,95 +64,67 @@ TEST(PasteThroughFilters, OnlyAcceptedCharactersReplaceTheSelection) {
     expectBox(pasteNumberOnly({"12", 5, 9}, "3", false), "123", 3, 0);
 }
 
-TEST(AutoCompleteKey, CompletesToTheFirstItemAndSelectsTheTail) {
-    TypeAheadResult r = autoCompleteKey(kSexes, {"", 0, 0}, 'm', false);
-    expectBox(r.box, "Male", 1, 3);
-    EXPECT_EQ(r.matched, 0);
-    EXPECT_EQ(r.key, 0);
-    EXPECT_EQ(r.dropDown, DropDown::Open);
-
-    r = autoCompleteKey(kSexes, {"", 0, 0}, 'f', false);
-    expectBox(r.box, "Female", 1, 5);
-    EXPECT_EQ(r.matched, 1);
-
-    // The next key replaces the selected completion.
-    r = autoCompleteKey(kSexes, r.box, 'E', false);
-    expectBox(r.box, "Female", 2, 4);
-}
-
-TEST(AutoCompleteKey, MatchIgnoresCaseButShowsTheItemAsListed) {
+TEST(AutoCompleteKey, OneKeystrokeFromEachState) {
+    constexpr int kAny = -2;
+    struct Case {
+        QStringList items;
+        TextBoxState in;
+        int key;
+        bool freeText;
+        TextBoxState out;
+        int matched = kAny;
+        int passedKey = 0;
+        std::optional<DropDown> dropDown = std::nullopt;
+    };
     const QStringList ids{"OP10", "OP2", "op3"};
-    TypeAheadResult r = autoCompleteKey(ids, {"", 0, 0}, 'o', true);
-    expectBox(r.box, "OP10", 1, 3);
-    r = autoCompleteKey(ids, r.box, 'p', true);
-    expectBox(r.box, "OP10", 2, 2);
-    r = autoCompleteKey(ids, r.box, '2', true);
-    expectBox(r.box, "OP2", 3, 0);
-    EXPECT_EQ(r.matched, 1);
-    // The first item in list order wins, whatever its case.
-    r = autoCompleteKey({"fee", "Female"}, {"", 0, 0}, 'F', false);
-    expectBox(r.box, "fee", 1, 2);
-}
-
-TEST(AutoCompleteKey, TypedCharacterGoesAtTheEndWhereverTheCaretIs) {
-    const TypeAheadResult r = autoCompleteKey(kSexes, {"Ma", 0, 0}, 'l', false);
-    expectBox(r.box, "Male", 3, 1);
-}
-
-TEST(AutoCompleteKey, NoMatchWithoutFreeTextClearsTheBox) {
-    TypeAheadResult r = autoCompleteKey(kSexes, {"", 0, 0}, 'x', false);
-    expectBox(r.box, "", 0, 0);
-    EXPECT_EQ(r.matched, -1);
-    EXPECT_EQ(r.key, 0);
-    EXPECT_EQ(r.dropDown, DropDown::Open);
-
-    r = autoCompleteKey(kSexes, {"Male", 1, 3}, 'x', false);
-    expectBox(r.box, "", 0, 0);
-    EXPECT_EQ(r.matched, -1);
-    EXPECT_EQ(r.dropDown, DropDown::Open);
-}
-
-TEST(AutoCompleteKey, NoMatchWithFreeTextKeepsTheTypingAndClosesTheList) {
-    TypeAheadResult r = autoCompleteKey(kSexes, {"Male", 1, 3}, 'x', true);
-    expectBox(r.box, "Mx", 2, 0);
-    EXPECT_EQ(r.dropDown, DropDown::Close);
-    EXPECT_EQ(r.matched, -1);
-    r = autoCompleteKey({}, {"", 0, 0}, '1', true);
-    expectBox(r.box, "1", 1, 0);
-}
-
-TEST(AutoCompleteKey, BackspaceRemovesTheCompletedTailOrTheLastCharacter) {
-    TypeAheadResult r = autoCompleteKey(kSexes, {"Male", 1, 3}, 8, false);
-    expectBox(r.box, "M", 1, 0);
-    EXPECT_EQ(r.key, 0);
-    EXPECT_EQ(r.dropDown, DropDown::Keep);
-
-    // Without a selection the last character goes, even with the caret elsewhere.
-    expectBox(autoCompleteKey(kSexes, {"Male", 1, 0}, 8, false).box, "Mal", 3, 0);
-    expectBox(autoCompleteKey(kSexes, {"", 0, 0}, 8, false).box, "", 0, 0);
-}
-
-TEST(AutoCompleteKey, EnterIsPassedOnAndOtherControlKeysOnlyDropTheSelection) {
-    TypeAheadResult r = autoCompleteKey(kSexes, {"Male", 1, 3}, 13, false);
-    EXPECT_EQ(r.key, 13);
-    expectBox(r.box, "Male", 4, 0);
-
-    r = autoCompleteKey(kSexes, {"Male", 1, 3}, 27, false);
-    EXPECT_EQ(r.key, 0);
-    expectBox(r.box, "Male", 1, 0);
-    EXPECT_EQ(r.dropDown, DropDown::Keep);
-}
-
-TEST(AutoCompleteKey, StateOutsideTheTextIsCutBack) {
-    expectBox(autoCompleteKey(kSexes, {"Ma", 7, 4}, 'l', false).box, "Male", 3, 1);
-    expectBox(autoCompleteKey(kSexes, {"Ma", -3, 9}, 8, false).box, "", 0, 0);
+    const std::vector<Case> cases{
+        // The passed key is 0 but for Enter. Completes to the first item, selecting the tail; the next key
+        // replaces the selection.
+        {kSexes, {"", 0, 0}, 'm', false, {"Male", 1, 3}, 0, 0, DropDown::Open},
+        {kSexes, {"", 0, 0}, 'f', false, {"Female", 1, 5}, 1},
+        {kSexes, {"Female", 1, 5}, 'E', false, {"Female", 2, 4}},
+        // The match ignores case but shows the item as listed; the first item in list order wins.
+        {ids, {"", 0, 0}, 'o', true, {"OP10", 1, 3}},
+        {ids, {"OP10", 1, 3}, 'p', true, {"OP10", 2, 2}},
+        {ids, {"OP10", 2, 2}, '2', true, {"OP2", 3, 0}, 1},
+        {{"fee", "Female"}, {"", 0, 0}, 'F', false, {"fee", 1, 2}},
+        // The typed character goes at the end wherever the caret is.
+        {kSexes, {"Ma", 0, 0}, 'l', false, {"Male", 3, 1}},
+        // No match without free text clears the box and keeps the list open...
+        {kSexes, {"", 0, 0}, 'x', false, {"", 0, 0}, -1, 0, DropDown::Open},
+        {kSexes, {"Male", 1, 3}, 'x', false, {"", 0, 0}, -1, 0, DropDown::Open},
+        // ...with free text it keeps the typing and closes the list.
+        {kSexes, {"Male", 1, 3}, 'x', true, {"Mx", 2, 0}, -1, 0, DropDown::Close},
+        {{}, {"", 0, 0}, '1', true, {"1", 1, 0}},
+        // Backspace removes the completed tail, or else the last character wherever the caret is.
+        {kSexes, {"Male", 1, 3}, 8, false, {"M", 1, 0}, kAny, 0, DropDown::Keep},
+        {kSexes, {"Male", 1, 0}, 8, false, {"Mal", 3, 0}},
+        {kSexes, {"", 0, 0}, 8, false, {"", 0, 0}},
+        // Enter is passed on with the caret at the end; other control keys only drop the selection.
+        {kSexes, {"Male", 1, 3}, 13, false, {"Male", 4, 0}, kAny, 13},
+        {kSexes, {"Male", 1, 3}, 27, false, {"Male", 1, 0}, kAny, 0, DropDown::Keep},
+        // State outside the text is cut back.
+        {kSexes, {"Ma", 7, 4}, 'l', false, {"Male", 3, 1}},
+        {kSexes, {"Ma", -3, 9}, 8, false, {"", 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.in.text.toStdString() << " + " << c.key);
+        const TypeAheadResult r = autoCompleteKey(c.items, c.in, c.key, c.freeText);
+        expectBox(r.box, c.out.text, c.out.selStart, c.out.selLength);
+        if (c.matched != kAny) {
+            EXPECT_EQ(r.matched, c.matched);
+        }
+        EXPECT_EQ(r.key, c.passedKey);
+        if (c.dropDown) {
+            EXPECT_EQ(r.dropDown, *c.dropDown);
+        }
+    }
 }
 
 TEST(PasteAutoComplete, TypesThePastedTextCharacterByCharacter) {
     TypeAheadResult r = pasteAutoComplete(kSexes, {"", 0, 0}, "female", false);
     expectBox(r.box, "Female", 6, 0);
     EXPECT_EQ(r.matched, 1);
-
     // Refused characters are skipped; the item reached so far stays.
     r = pasteAutoComplete(kSexes, {"", 0, 0}, "Fx\r\n", false);
     expectBox(r.box, "Female", 1, 5);
@@ -180,49 +132,36 @@ TEST(PasteAutoComplete, TypesThePastedTextCharacterByCharacter) {
     r = pasteAutoComplete(kSexes, {"Male", 1, 3}, "xyz", false);
     expectBox(r.box, "Male", 1, 3);
     EXPECT_EQ(r.matched, -1);
-
     r = pasteAutoComplete(kSexes, {"", 0, 0}, "Fx", true);
     expectBox(r.box, "Fx", 2, 0);
     EXPECT_EQ(r.dropDown, DropDown::Close);
 }
 
-TEST(WrapCellText, ShortTextGetsOneLineAndTwoHundredTwips) {
+TEST(WrapCellText, HeightsRoundHalfToEvenAndPiecesAreThirtyTheLastUpToThirtyOne) {
     const QString thirty(30, u'a');
-    const WrappedCell cell = wrapCellText(thirty, 240);
-    EXPECT_EQ(cell.heightTwips, 440);
-    EXPECT_EQ(cell.text, thirty + "\r\n");
+    EXPECT_EQ(wrapCellText(thirty, 240).text, thirty + "\r\n");
+    EXPECT_EQ(wrapCellText("", 240).text, "");
+    // length -> height: up to 30 characters h + 200, beyond (h + 500) * n
+    const std::vector<std::pair<int, int>> heights{
+        {0, 440},      {30, 440},     {31, 740},     {44, 740},      {45, 740 * 2},  {46, 740 * 2},
+        {61, 740 * 2}, {75, 740 * 2}, {76, 740 * 3}, {105, 740 * 4}, {135, 740 * 4}, {136, 740 * 5}};
+    for (const auto& [length, height] : heights)
+        EXPECT_EQ(wrapCellText(QString(length, u'x'), 240).heightTwips, height) << length;
 
-    const WrappedCell empty = wrapCellText("", 240);
-    EXPECT_EQ(empty.heightTwips, 440);
-    EXPECT_EQ(empty.text, "");
-}
-
-TEST(WrapCellText, LinesRoundHalfToEven) {
-    // length -> n in (h + 500) * n
-    const std::vector<std::pair<int, int>> cases{{31, 1}, {44, 1}, {45, 2},  {46, 2},  {61, 2},
-                                                 {75, 2}, {76, 3}, {105, 4}, {135, 4}, {136, 5}};
-    for (const auto& [length, lines] : cases)
-        EXPECT_EQ(wrapCellText(QString(length, u'x'), 240).heightTwips, 740 * lines) << length;
-}
-
-TEST(WrapCellText, PiecesOfThirtyTheLastUpToThirtyOne) {
-    const auto pieces = [](int length) {
+    const std::vector<std::pair<int, std::vector<int>>> pieces{
+        {31, {31}}, {32, {30, 2}}, {61, {30, 31}}, {62, {30, 30, 2}}, {90, {30, 30, 30}}};
+    for (const auto& [length, sizes] : pieces) {
         QString text;
         for (int i = 0; i < length; ++i)
             text += QChar(u'a' + i % 26);
         const QString wrapped = wrapCellText(text, 0).text;
         EXPECT_TRUE(wrapped.endsWith("\r\n"));
         EXPECT_EQ(unwrapCellText(wrapped), text);
-        std::vector<int> sizes;
+        std::vector<int> got;
         for (const QString& piece : wrapped.split("\r\n", Qt::SkipEmptyParts))
-            sizes.push_back(int(piece.size()));
-        return sizes;
-    };
-    EXPECT_EQ(pieces(31), (std::vector<int>{31}));
-    EXPECT_EQ(pieces(32), (std::vector<int>{30, 2}));
-    EXPECT_EQ(pieces(61), (std::vector<int>{30, 31}));
-    EXPECT_EQ(pieces(62), (std::vector<int>{30, 30, 2}));
-    EXPECT_EQ(pieces(90), (std::vector<int>{30, 30, 30}));
+            got.push_back(int(piece.size()));
+        EXPECT_EQ(got, sizes) << length;
+    }
 }
 
 TEST(AgeText, BirthdaysMonthEndsAndLeapDays) {

@@ -67,36 +67,40 @@ bool listOpen(QComboBox* box) {
 
 } // namespace
 
-TEST_F(WidgetsTest, NameBoxTakesOnlyLettersAndRefusalsMoveTheCaretToTheEnd) {
-    auto* box = add<QLineEdit>();
-    attachNameOnly(box);
-    show(box);
-    type("Ab c.D'e-1");
-    EXPECT_EQ(box->text(), "AbcDe");
-
-    box->setCursorPosition(2);
-    type("x");
-    EXPECT_EQ(box->text(), "AbxcDe");
-    EXPECT_EQ(box->cursorPosition(), 3);
-    type(".");
-    EXPECT_EQ(box->text(), "AbxcDe");
-    EXPECT_EQ(box->cursorPosition(), 6);
-
-    press(Qt::Key_Backspace);
-    EXPECT_EQ(box->text(), "AbxcD");
-    // Keys that type nothing keep their usual meaning.
-    press(Qt::Key_Home);
-    EXPECT_EQ(box->cursorPosition(), 0);
-    press(Qt::Key_Delete);
-    EXPECT_EQ(box->text(), "bxcD");
-}
-
-TEST_F(WidgetsTest, NumberBoxTakesDigitsAndColonAndOnePoint) {
+TEST_F(WidgetsTest, TextBoxesTakeOnlyWhatTheirRuleAcceptsTypedPastedDroppedOrComposed) {
+    auto* name = add<QLineEdit>();
     auto* phone = add<QLineEdit>();
     auto* amount = add<QLineEdit>();
+    attachNameOnly(name);
     attachNumberOnly(phone, false);
-    attachNumberOnly(amount, true);
-    show(phone);
+    QObject* filter = attachNumberOnly(amount, true);
+    show(name);
+    type("Ab c.D'e-1");
+    EXPECT_EQ(name->text(), "AbcDe");
+    // Refusals move the caret to the end.
+    name->setCursorPosition(2);
+    type("x");
+    EXPECT_EQ(name->text(), "AbxcDe");
+    EXPECT_EQ(name->cursorPosition(), 3);
+    type(".");
+    EXPECT_EQ(name->text(), "AbxcDe");
+    EXPECT_EQ(name->cursorPosition(), 6);
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(name->text(), "AbxcD");
+    // Keys that type nothing keep their usual meaning.
+    press(Qt::Key_Home);
+    EXPECT_EQ(name->cursorPosition(), 0);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(name->text(), "bxcD");
+
+    name->clear();
+    QGuiApplication::clipboard()->setText("O'Neil 3");
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(name->text(), "ONeil");
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(name->text(), "ONeilONeil");
+
+    phone->setFocus();
     type("12:3a-4.5");
     EXPECT_EQ(phone->text(), "12:345");
 
@@ -110,34 +114,14 @@ TEST_F(WidgetsTest, NumberBoxTakesDigitsAndColonAndOnePoint) {
     EXPECT_EQ(amount->cursorPosition(), 1);
     type("-");
     EXPECT_EQ(amount->cursorPosition(), 4);
-}
-
-TEST_F(WidgetsTest, PastingKeepsOnlyWhatTheRuleAccepts) {
-    auto* name = add<QLineEdit>();
-    auto* amount = add<QLineEdit>();
-    attachNameOnly(name);
-    attachNumberOnly(amount, true);
-    show(name);
-
-    QGuiApplication::clipboard()->setText("O'Neil 3");
-    press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(name->text(), "ONeil");
-    press(Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(name->text(), "ONeilONeil");
 
     amount->setText("4.5");
-    amount->setFocus();
     amount->setCursorPosition(0);
     QGuiApplication::clipboard()->setText("1.2x");
     press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(amount->text(), "124.5");
-}
 
-TEST_F(WidgetsTest, ContextMenuDropAndInputMethodGoThroughTheRule) {
-    auto* amount = add<QLineEdit>();
-    QObject* filter = attachNumberOnly(amount, true);
-    show(amount);
-
+    amount->clear();
     QGuiApplication::clipboard()->setText("7a.8.9");
     QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), amount->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(amount, &menuEvent);
@@ -207,7 +191,7 @@ TEST_F(WidgetsTest, ControlKeysAreLeftToTheBoxAndTheWindow) {
     EXPECT_EQ(other->text(), "");
 }
 
-TEST_F(WidgetsTest, TypeAheadCompletesInTheOpenListAndClearsOnUnknownText) {
+TEST_F(WidgetsTest, TypeAheadCompletesTypedOrPastedTextInTheOpenListAndClearsOnUnknownText) {
     auto* sex = add<QComboBox>();
     sex->addItems({"Male", "Female"});
     attachAutoComplete(sex, false);
@@ -244,6 +228,19 @@ TEST_F(WidgetsTest, TypeAheadCompletesInTheOpenListAndClearsOnUnknownText) {
     EXPECT_EQ(sex->currentIndex(), 1);
     press(Qt::Key_Return);
     EXPECT_EQ(sex->count(), 2);
+
+    // Pasting types each character.
+    sex->setCurrentIndex(0);
+    sex->setEditText("");
+    QGuiApplication::clipboard()->setText("fe9male");
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(sex->currentText(), "Female");
+    EXPECT_EQ(sex->currentIndex(), 1);
+    sex->hidePopup();
+    sex->setEditText("");
+    QGuiApplication::clipboard()->setText("xyz");
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(sex->currentText(), "");
 }
 
 TEST_F(WidgetsTest, TypeAheadWithFreeTextAndOnlyWhileActive) {
@@ -267,25 +264,6 @@ TEST_F(WidgetsTest, TypeAheadWithFreeTextAndOnlyWhileActive) {
     type("o");
     EXPECT_EQ(ids->currentText(), "o");
     EXPECT_FALSE(listOpen(ids));
-}
-
-TEST_F(WidgetsTest, PastingIntoATypeAheadListTypesEachCharacter) {
-    auto* sex = add<QComboBox>();
-    sex->addItems({"Male", "Female"});
-    attachAutoComplete(sex, false);
-    show(sex);
-    sex->setEditText("");
-
-    QGuiApplication::clipboard()->setText("fe9male");
-    press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(sex->currentText(), "Female");
-    EXPECT_EQ(sex->currentIndex(), 1);
-
-    sex->hidePopup();
-    sex->setEditText("");
-    QGuiApplication::clipboard()->setText("xyz");
-    press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(sex->currentText(), "");
 }
 
 TEST(ModAutoCompleteComboBox, AListWithoutATextPartHandlesTheKeyItself) {
@@ -331,8 +309,8 @@ TEST_F(WidgetsTest, AgeFollowsThePickerAndAFutureDateIsRefused) {
 
     picker->setDate(QDate(2026, 12, 8));
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(),
-              (RecordedMessage{MsgIcon::None, MsgButtons::Ok, "Sanavo", "Sorry ! Sir,you have not born yet. "}));
+    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::None, MsgButtons::Ok, "Sanavo",
+                                                "Sorry ! Sir,you have not born yet. "}));
     EXPECT_EQ(picker->date(), QDate(2026, 12, 7));
     EXPECT_EQ(age->text(), " 0 Years,  0 Months,  0 Days");
 
