@@ -62,9 +62,9 @@ TEST_F(PatientTest, ViewAllOnAnEmptyTableSaysNoRecordFound) {
     click(s, 8);
     ASSERT_EQ(messages.count(), 1u);
     expectLastBox(MsgIcon::Exclamation, "No Record Warning", "No Record Found");
-    frmViewOutPatientDetails* list = LoadedScreen<frmViewOutPatientDetails>();
-    EXPECT_EQ(control<FlexGrid>(list, "MSFlexGrid1")->Rows(), 2);
-    EXPECT_EQ(control<FlexGrid>(list, "MSFlexGrid1")->TextMatrix(1, 1), "");
+    auto* grid = control<FlexGrid>(LoadedScreen<frmViewOutPatientDetails>(), "MSFlexGrid1");
+    EXPECT_EQ(grid->Rows(), 2);
+    EXPECT_EQ(grid->TextMatrix(1, 1), "");
 }
 
 TEST_F(PatientTest, SearchShowsThePatientOfTheChosenName) {
@@ -82,9 +82,9 @@ TEST_F(PatientTest, SearchShowsThePatientOfTheChosenName) {
     auto* grid = control<FlexGrid>(v, "MSFlexGrid1");
     EXPECT_EQ(gridRow(grid, 0), QStringList({"Patient ID", "Patient Name", "Sex", "Phone Number", "Age",
                                              "Address", "Location"}));
-    EXPECT_EQ(control<QWidget>(v, "Picture1")->toolTip(), "Search Dr Details .. ");
-    EXPECT_EQ(control<QWidget>(v, "Picture11")->toolTip(), "Select One Patient Name From List .. ");
     auto* search = control<PictureButton>(v, "Picture1");
+    EXPECT_EQ(search->toolTip(), "Search Dr Details .. ");
+    EXPECT_EQ(control<QWidget>(v, "Picture11")->toolTip(), "Select One Patient Name From List .. ");
 
     QTest::mouseClick(search, Qt::LeftButton);
     ASSERT_EQ(messages.count(), 1u);
@@ -116,7 +116,5 @@ TEST_F(PatientTest, SearchOnAnEmptyTableSaysNoRecordFound) {
 TEST_F(PatientTest, TheSearchScreenEndsTheProgramWhenItsTableIsMissing) {
     execSql(dbPath(), "DROP TABLE SettingsOutPatient");
     EXPECT_EQ(ShowScreen<frmViewOutPatient>(), nullptr);
-    expectLastBox(MsgIcon::Critical, "Database Error",
-                  "Database Error. Please Check the database and try again");
-    EXPECT_EQ(programEnds, 1);
+    expectDatabaseErrorEnd();
 }

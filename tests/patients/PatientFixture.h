@@ -102,6 +102,13 @@ protected:
         EXPECT_EQ(m.text, text);
         EXPECT_EQ(m.buttons, icon == MsgIcon::Question ? MsgButtons::YesNo : MsgButtons::Ok);
     }
+    // A screen whose table is missing told so once and ended the program.
+    void expectDatabaseErrorEnd() {
+        ASSERT_EQ(messages.count(), 1u);
+        expectLastBox(MsgIcon::Critical, "Database Error",
+                      "Database Error. Please Check the database and try again");
+        EXPECT_EQ(programEnds, 1);
+    }
 };
 
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {
