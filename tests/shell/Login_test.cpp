@@ -39,10 +39,17 @@ protected:
         QTest::keyClicks(login.password(), password);
         QTest::keyClick(login.password(), Qt::Key_Return);
     }
+    // A login window shown and activated as the splash leaves it.
+    frmLogin& shown() {
+        login = std::make_unique<frmLogin>();
+        login->show();
+        login->Form_Activate();
+        return *login;
+    }
     void expectWrongInfo(frmLogin& login) {
         ASSERT_EQ(messages.count(), 1u);
-        EXPECT_EQ(messages.last(),
-                  (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Wrong Info", "User Name Or Password Wrong "}));
+        EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Wrong Info",
+                                                    "User Name Or Password Wrong "}));
         EXPECT_TRUE(login.userName()->text().isEmpty());
         EXPECT_TRUE(login.password()->text().isEmpty());
         EXPECT_EQ(login.focusWidget(), login.userName());
@@ -50,14 +57,26 @@ protected:
         EXPECT_TRUE(CurrentUserName.isEmpty());
         EXPECT_TRUE(login.isVisible());
     }
+    std::unique_ptr<frmLogin> login;
 };
 
 } // namespace
 
-TEST_F(LoginTest, TheDeliveredAdminLogsInAndTheMainWindowOpens) {
-    frmLogin login;
-    login.show();
-    login.Form_Activate();
+TEST_F(LoginTest, UserNamesAreCaseSensitiveAWrongLoginEmptiesBothFieldsThenTheAdminLogsIn) {
+    frmLogin& login = shown();
+    EXPECT_EQ(login.focusWidget(), login.userName());
+    QTest::keyClicks(login.userName(), "Admin");
+    QTest::keyClick(login.userName(), Qt::Key_Return);
+    EXPECT_EQ(login.focusWidget(), login.password()); // Enter in the user name moves on
+    EXPECT_EQ(login.password()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(login.password()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                   login.password()),
+              '*');
+    QTest::keyClicks(login.password(), "larch");
+    QTest::keyClick(login.password(), Qt::Key_Return);
+    expectWrongInfo(login);
+    // The operator may try again at once.
+    messages.clear();
     logIn(login, "admin", "larch");
     EXPECT_EQ(messages.count(), 0u);
     EXPECT_EQ(CurrentUserName, "admin");
@@ -69,48 +88,14 @@ TEST_F(LoginTest, TheDeliveredAdminLogsInAndTheMainWindowOpens) {
     EXPECT_EQ(programEnds, 0);
 }
 
-TEST_F(LoginTest, PasswordsShowStarsAndEnterInTheUserNameMovesOn) {
-    frmLogin login;
-    login.show();
-    login.Form_Activate();
-    EXPECT_EQ(login.focusWidget(), login.userName());
-    QTest::keyClicks(login.userName(), "admin");
-    QTest::keyClick(login.userName(), Qt::Key_Return);
-    EXPECT_EQ(login.focusWidget(), login.password());
-    EXPECT_EQ(messages.count(), 0u);
-    EXPECT_EQ(login.password()->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(login.password()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
-                                                   login.password()),
-              '*');
-}
-
-TEST_F(LoginTest, UserNamesAreCaseSensitiveAndAWrongLoginEmptiesBothFields) {
-    frmLogin login;
-    login.show();
-    login.Form_Activate();
-    logIn(login, "Admin", "larch");
-    expectWrongInfo(login);
-    // The operator may try again at once.
-    messages.clear();
-    logIn(login, "admin", "larch");
-    EXPECT_EQ(messages.count(), 0u);
-    EXPECT_EQ(CurrentUserName, "admin");
-}
-
 TEST_F(LoginTest, BlanksAroundTheStoredPasswordAreTrimmedButTypedBlanksNeverMatch) {
     users({{"nurse", "  " + Encipher(" ward7 ") + " ", Encipher(" Employee ")}});
-    {
-        frmLogin login;
-        login.show();
-        logIn(login, "nurse", " ward7");
+    frmLogin& login = shown();
+    for (const char* typed : {" ward7", "ward7 "}) {
+        logIn(login, "nurse", typed);
         expectWrongInfo(login);
         messages.clear();
-        logIn(login, "nurse", "ward7 ");
-        expectWrongInfo(login);
     }
-    messages.clear();
-    frmLogin login;
-    login.show();
     logIn(login, "nurse", "ward7");
     EXPECT_EQ(messages.count(), 0u);
     EXPECT_EQ(CurrentUserName, "nurse");
@@ -121,30 +106,24 @@ TEST_F(LoginTest, TheFirstMatchingRowInTableOrderWins) {
     users({{"dr", Encipher("other"), Encipher("Admin")},
            {"dr", Encipher("same"), Encipher("Doctor")},
            {"dr", Encipher("same"), Encipher("Employee")}});
-    frmLogin login;
-    login.show();
-    logIn(login, "dr", "same");
+    logIn(shown(), "dr", "same");
     EXPECT_EQ(CurrentUserType, "Doctor");
-    EXPECT_EQ(CurrentUserName, "dr");
 }
 
 TEST_F(LoginTest, AnEmptyUserTableEndsTheProgram) {
     users({});
-    frmLogin login;
-    login.show();
+    frmLogin& login = shown();
     logIn(login, "admin", "larch");
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Critical);
-    EXPECT_EQ(messages.last().title, "Warning");
-    EXPECT_EQ(messages.last().text, "No User Found");
+    EXPECT_EQ(messages.last(),
+              (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Warning", "No User Found"}));
     EXPECT_EQ(programEnds, 1);
     EXPECT_FALSE(login.isVisible());
     EXPECT_EQ(login.mainWindow(), nullptr);
 }
 
 TEST_F(LoginTest, TheCloseControlEndsTheProgramAndMinimiseDoesNothing) {
-    frmLogin login;
-    login.show();
+    frmLogin& login = shown();
     login.closeCommand("Minimize");
     login.closeCommand("Closed");
     EXPECT_EQ(programEnds, 0);
@@ -160,9 +139,7 @@ TEST_F(LoginTest, TheCloseControlEndsTheProgramAndMinimiseDoesNothing) {
 
 TEST_F(LoginTest, ActivationDressesSizesAndConnects) {
     DbConnection.reset();
-    frmLogin login;
-    login.show();
-    login.Form_Activate();
+    frmLogin& login = shown();
     EXPECT_EQ(login.size(), QSize(303, 197));
     EXPECT_EQ(titleBarOf(&login)->caption(), "          Login");
     EXPECT_TRUE(login.isWindow());
@@ -192,17 +169,15 @@ TEST_F(LoginTest, TheHintAccountIsCheckedAsTheLoginChecksIt) {
 
 // ---- the splash ----
 
-namespace {
-
-// Records, for each box, whether the login window was already there.
-struct Order {
-    std::vector<bool> loginShown;
-};
-
-} // namespace
-
 TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
     frmLoading splash;
+    EXPECT_EQ(splash.findChild<QLabel*>("lblTitle")->text(), "Sanavo");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblPlatform")->text(), "For Linux");
+    EXPECT_EQ(splash.findChild<QLabel*>("lblLoading")->text(), "Loading ");
+    EXPECT_EQ(splash.progressBar()->objectName(), "ProgressBar1");
+    EXPECT_EQ(splash.progressBar()->minimum(), 0);
+    EXPECT_EQ(splash.progressBar()->maximum(), 100);
     splash.start();
     EXPECT_TRUE(splash.isVisible());
     EXPECT_EQ(splash.timer()->interval(), 500);
@@ -211,10 +186,10 @@ TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
     EXPECT_GT(SavedDisplayMode.height, 0);
     EXPECT_GT(SavedDisplayMode.bitsPerPixel, 0);
 
-    Order order;
+    std::vector<bool> loginShown; // for each box, whether the login window was already there
     const MessageHandler recorder = setMessageHandler(nullptr);
     setMessageHandler([&](MsgIcon i, MsgButtons b, const QString& t, const QString& x) {
-        order.loginShown.push_back(splash.loginWindow() && splash.loginWindow()->isVisible());
+        loginShown.push_back(splash.loginWindow() && splash.loginWindow()->isVisible());
         EXPECT_FALSE(splash.isVisible());
         EXPECT_FALSE(splash.timer()->isActive()); // the timer cannot tick inside the box
         return recorder(i, b, t, x);
@@ -232,7 +207,7 @@ TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
     ASSERT_EQ(messages.count(), 1u);
     EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Information, MsgButtons::Ok, "Sanavo",
                                                 "Please type - User name : admin , Password : larch"}));
-    EXPECT_EQ(order.loginShown, std::vector<bool>{false});
+    EXPECT_EQ(loginShown, std::vector<bool>{false});
     ASSERT_NE(splash.loginWindow(), nullptr);
     EXPECT_TRUE(splash.loginWindow()->isVisible());
     EXPECT_FALSE(splash.isVisible());
@@ -249,15 +224,4 @@ TEST_F(LoginTest, TheHintIsNotShownOnceTheAdminPasswordIsChanged) {
     EXPECT_EQ(messages.count(), 0u);
     ASSERT_NE(splash.loginWindow(), nullptr);
     EXPECT_TRUE(splash.loginWindow()->isVisible());
-}
-
-TEST_F(LoginTest, TheSplashNamesTheProductVersionAndThisPlatform) {
-    frmLoading splash;
-    EXPECT_EQ(splash.findChild<QLabel*>("lblTitle")->text(), "Sanavo");
-    EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
-    EXPECT_EQ(splash.findChild<QLabel*>("lblPlatform")->text(), "For Linux");
-    EXPECT_EQ(splash.findChild<QLabel*>("lblLoading")->text(), "Loading ");
-    EXPECT_EQ(splash.progressBar()->objectName(), "ProgressBar1");
-    EXPECT_EQ(splash.progressBar()->minimum(), 0);
-    EXPECT_EQ(splash.progressBar()->maximum(), 100);
 }

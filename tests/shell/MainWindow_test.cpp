@@ -73,6 +73,7 @@ protected:
         }
         return out;
     }
+    frmAboutme* about() const { return main->screenArea()->findChild<frmAboutme*>(); }
     QAction* entry(const QString& command) const {
         for (QAction* a : main->horizontalMenu()->findChildren<QAction*>())
             if (a->data().toString() == command) return a;
@@ -120,33 +121,28 @@ TEST_F(MainWindowTest, LoadingSetsTheHorizontalMenuTheStripAndTheConnection) {
 
 TEST_F(MainWindowTest, TheMenuFollowsTheUserTypeAndTheLayoutExactly) {
     frmMain& m = open();
-    const std::vector<QString> admin = commandsOf(menuGroups(MenuKind::Admin));
+    const std::vector<QString> admin = commandsOf(menuGroups(MenuKind::Admin)),
+                               user = commandsOf(menuGroups(MenuKind::User)), none;
     EXPECT_EQ(commandsOf(m.horizontalMenu()->actions()), admin);
-
-    MenuView = "Vertical";
-    MenuShow("Admin");
-    EXPECT_TRUE(m.verticalMenu()->isVisible());
-    EXPECT_FALSE(m.horizontalMenu()->isVisible());
-    EXPECT_EQ(verticalCommands(), admin);
-
-    MenuShow("Doctor");
-    EXPECT_TRUE(m.verticalMenu()->isVisible());
-    EXPECT_EQ(verticalCommands(), commandsOf(menuGroups(MenuKind::User)));
-    MenuView = "Horizontal";
-    MenuShow("Employee");
-    EXPECT_TRUE(m.horizontalMenu()->isVisible());
-    EXPECT_EQ(commandsOf(m.horizontalMenu()->actions()), commandsOf(menuGroups(MenuKind::User)));
-
     // Any other user type or layout, in any other capitals: no menu, only the backdrop.
-    for (const auto& [type, view] : std::vector<std::pair<QString, QString>>{{"admin", "Horizontal"},
-                                                                             {"Admin ", "Horizontal"},
-                                                                             {"Nurse", "Vertical"},
-                                                                             {"Admin", "horizontal"}}) {
+    for (const auto& [type, view, commands] :
+         std::vector<std::tuple<QString, QString, std::vector<QString>>>{{"Admin", "Vertical", admin},
+                                                                         {"Doctor", "Vertical", user},
+                                                                         {"Employee", "Horizontal", user},
+                                                                         {"admin", "Horizontal", none},
+                                                                         {"Admin ", "Horizontal", none},
+                                                                         {"Nurse", "Vertical", none},
+                                                                         {"Admin", "horizontal", none}}) {
+        SCOPED_TRACE((type + "/" + view).toStdString());
         MenuView = view;
         MenuShow(type);
-        EXPECT_FALSE(m.horizontalMenu()->isVisible()) << type.toStdString() << view.toStdString();
-        EXPECT_FALSE(m.verticalMenu()->isVisible()) << type.toStdString() << view.toStdString();
+        const bool shown = !commands.empty();
+        EXPECT_EQ(m.horizontalMenu()->isVisible(), shown && view == "Horizontal");
+        EXPECT_EQ(m.verticalMenu()->isVisible(), shown && view == "Vertical");
         EXPECT_TRUE(m.backdrop()->isVisible());
+        if (shown)
+            EXPECT_EQ(view == "Vertical" ? verticalCommands() : commandsOf(m.horizontalMenu()->actions()),
+                      commands);
     }
     MenuView = "Horizontal";
     MenuShow("Admin");
@@ -159,63 +155,32 @@ TEST_F(MainWindowTest, TheMenuFollowsTheUserTypeAndTheLayoutExactly) {
 TEST_F(MainWindowTest, TheCommandTableGivesAdminsEverythingAndOthersLessTheMaintenance) {
     const std::vector<QString> all = commandsOf(menuGroups(MenuKind::Admin, everything));
     EXPECT_EQ(all, allMenuCommands());
-    // Every opening command of the dispatch and the four extra screens, each once; none that does nothing.
+    // Every opening command of the dispatch and the four extra screens, each once; none that does nothing
+    // ("mnuDisChargeSummary", "mnuDrCertificate").
     const std::set<QString> offered(all.begin(), all.end());
     EXPECT_EQ(offered.size(), all.size());
-    for (const char* c : {"mnuOutPatientHistory",
-                          "mnuNewPateient",
-                          "mnuOutAddBill",
-                          "mnuOutCancelBill",
-                          "mnuDailyReport",
-                          "mnuSearchReport",
-                          "mnuCancelBillReport",
-                          "mnuInPatientHistory",
-                          "mnuInAdmission",
-                          "InAddBill",
-                          "InCancelBill",
-                          "mnuInDailyReport",
-                          "mnuInSearchReport",
-                          "mnuInDischarge",
-                          "mnuChangeMenuView",
-                          "mnuConBill",
-                          "mnuCon",
-                          "mnuXRayAddBill",
-                          "mnuXRayCancelBill",
-                          "mnuXRaySearchBill",
-                          "mnuLabAddBill",
-                          "mnuLabCancelBill",
-                          "mnuLabSearchBill",
-                          "mnuAddDrDetail",
-                          "mnuXRayTestNames",
-                          "mnuLabTestNames",
-                          "mnuNewUserAccounts",
-                          "mnuChangePassword",
-                          "mnuCopyDatabase",
-                          "mnuInBill",
-                          "mnuOutBill",
-                          "mnuXaryBill",
-                          "mnuLabBill",
-                          "mnuHelpTopic",
-                          "mnuAboutMe",
-                          "mnuexit",
-                          "mnuViewDocctorDetails",
-                          "mnuAddEmployeeDetails",
-                          "mnuViewEmployeeDetails",
-                          "mnuViewUserDetails"})
-        EXPECT_TRUE(offered.count(c)) << c;
-    EXPECT_EQ(offered.size(), 40u);
-    EXPECT_FALSE(offered.count("mnuDisChargeSummary"));
-    EXPECT_FALSE(offered.count("mnuDrCertificate"));
+    const QStringList expected =
+        QString("mnuOutPatientHistory mnuNewPateient mnuOutAddBill mnuOutCancelBill mnuDailyReport "
+                "mnuSearchReport mnuCancelBillReport mnuInPatientHistory mnuInAdmission InAddBill "
+                "InCancelBill mnuInDailyReport mnuInSearchReport mnuInDischarge mnuChangeMenuView mnuConBill "
+                "mnuCon mnuXRayAddBill mnuXRayCancelBill mnuXRaySearchBill mnuLabAddBill mnuLabCancelBill "
+                "mnuLabSearchBill mnuAddDrDetail mnuXRayTestNames mnuLabTestNames mnuNewUserAccounts "
+                "mnuChangePassword mnuCopyDatabase mnuInBill mnuOutBill mnuXaryBill mnuLabBill mnuHelpTopic "
+                "mnuAboutMe mnuexit mnuViewDocctorDetails mnuAddEmployeeDetails mnuViewEmployeeDetails "
+                "mnuViewUserDetails")
+            .split(' ');
+    EXPECT_EQ(offered, std::set<QString>(expected.begin(), expected.end()));
 
     std::vector<QString> expectedUser;
     for (const QString& c : all)
         if (!kAdminOnly.count(c)) expectedUser.push_back(c);
     EXPECT_EQ(commandsOf(menuGroups(MenuKind::User, everything)), expectedUser);
     EXPECT_TRUE(menuGroups(MenuKind::None, everything).empty());
-    EXPECT_EQ(menuKindFor("Admin"), MenuKind::Admin);
-    EXPECT_EQ(menuKindFor("Doctor"), MenuKind::User);
-    EXPECT_EQ(menuKindFor("Employee"), MenuKind::User);
-    EXPECT_EQ(menuKindFor("employee"), MenuKind::None);
+    for (const auto& [type, kind] : std::vector<std::pair<QString, MenuKind>>{{"Admin", MenuKind::Admin},
+                                                                              {"Doctor", MenuKind::User},
+                                                                              {"Employee", MenuKind::User},
+                                                                              {"employee", MenuKind::None}})
+        EXPECT_EQ(menuKindFor(type), kind) << type.toStdString();
 
     std::vector<QString> titles;
     for (const MenuGroup& g : menuGroups(MenuKind::Admin, everything))
@@ -266,17 +231,15 @@ TEST_F(MainWindowTest, DispatchComparesExactlyAndOpensTheScreenInsideTheMainWind
     EXPECT_EQ(messages.count(), 0u); // "Close" from a menu does not ask to exit
 
     entry("mnuAboutMe")->trigger();
-    auto* about = m.screenArea()->findChild<frmAboutme*>();
-    ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(about->isVisible());
-    EXPECT_FALSE(about->isWindow());
-    EXPECT_EQ(ActiveScreen.data(), about);
+    ASSERT_NE(about(), nullptr);
+    EXPECT_TRUE(about()->isVisible());
+    EXPECT_FALSE(about()->isWindow());
+    EXPECT_EQ(ActiveScreen.data(), about());
     EXPECT_FALSE(m.horizontalMenu()->isVisible());
     EXPECT_FALSE(m.backdrop()->isVisible());
-    EXPECT_EQ(titleBarOf(about)->caption(), "          About Sanavo");
-
+    EXPECT_EQ(titleBarOf(about())->caption(), "          About Sanavo");
     // Its close control closes it and the menu comes back.
-    titleBarOf(about)->closeControl()->click();
+    titleBarOf(about())->closeControl()->click();
     EXPECT_TRUE(m.horizontalMenu()->isVisible());
     EXPECT_TRUE(m.backdrop()->isVisible());
     EXPECT_EQ(messages.count(), 0u);
@@ -298,9 +261,8 @@ TEST_F(MainWindowTest, TheInformationScreensShowTheProgramAndTheHospital) {
     contact->close();
 
     m.menuCommand("mnuAboutMe");
-    auto* about = m.screenArea()->findChild<frmAboutme*>();
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
+    ASSERT_NE(about(), nullptr);
+    EXPECT_EQ(about()->findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
     const QStringList libs = libraryLines();
     ASSERT_EQ(libs.size(), 3);
     EXPECT_TRUE(libs[0].startsWith("Qt 6.") && libs[0].contains("Lesser General Public License"));
@@ -311,31 +273,47 @@ TEST_F(MainWindowTest, TheInformationScreensShowTheProgramAndTheHospital) {
     EXPECT_EQ(m.screenArea()->findChildren<frmAboutme*>().size(), 1);
 }
 
-TEST_F(MainWindowTest, ExitAnsweredNoLeavesEverythingAsItWas) {
+TEST_F(MainWindowTest, CloseRequestsAreRefusedOtherWordsDoNotAskAndExitAnsweredNoLeavesEverything) {
     frmMain& m = open();
+    EXPECT_FALSE(m.close());
+    QCloseEvent e;
+    QApplication::sendEvent(&m, &e);
+    EXPECT_FALSE(e.isAccepted());
+    EXPECT_TRUE(m.isVisible());
+    m.minimiseCommand("Close");
+    m.closeCommand("Minimize");
+    m.closeCommand("Closer");
+    EXPECT_EQ(messages.count(), 0u);
+
     m.menuCommand("mnuAboutMe");
-    auto* about = m.screenArea()->findChild<frmAboutme*>();
-    ASSERT_NE(about, nullptr);
+    ASSERT_NE(about(), nullptr);
     messages.answer(MsgAnswer::No);
     m.closeCommand("Close");
     ASSERT_EQ(messages.count(), 1u);
     EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::YesNo, "Exit",
                                                 "Do you want to Really Exit this Application"}));
-    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(about()->isVisible());
     EXPECT_FALSE(m.horizontalMenu()->isVisible());
     EXPECT_FALSE(m.fadeTimer()->isActive());
+    // The exit entry and the close control ask the same question.
+    messages.answer(MsgAnswer::No);
+    entry(ExitCommand)->trigger();
+    messages.answer(MsgAnswer::No);
+    m.titleBar()->closeControl()->click();
+    EXPECT_EQ(messages.count(), 3u);
+    EXPECT_EQ(messages.last(), messages.calls().front());
     EXPECT_EQ(programEnds, 0);
 }
 
 TEST_F(MainWindowTest, ExitAnsweredYesClosesTheScreenAndFadesOutOver26Ticks) {
     frmMain& m = open();
     m.menuCommand("mnuAboutMe");
-    QPointer<frmAboutme> about = m.screenArea()->findChild<frmAboutme*>();
-    ASSERT_NE(about, nullptr);
+    QPointer<frmAboutme> shown = about();
+    ASSERT_NE(shown, nullptr);
     messages.answer(MsgAnswer::Yes);
     m.closeCommand("  cLOSE ");
     ASSERT_EQ(messages.count(), 1u);
-    EXPECT_TRUE(!about || !about->isVisible());
+    EXPECT_TRUE(!shown || !shown->isVisible());
     EXPECT_TRUE(m.fadeTimer()->isActive());
     EXPECT_EQ(m.fadeTimer()->interval(), 100);
     EXPECT_EQ(m.fadeLevel(), 255);
@@ -347,33 +325,6 @@ TEST_F(MainWindowTest, ExitAnsweredYesClosesTheScreenAndFadesOutOver26Ticks) {
     EXPECT_EQ(programEnds, 1);
     EXPECT_NEAR(m.windowOpacity(), 5 / 255.0, 0.01);
     EXPECT_FALSE(m.fadeTimer()->isActive());
-}
-
-TEST_F(MainWindowTest, TheExitEntryAndTheCloseControlAskWhileOtherWordsDoNot) {
-    frmMain& m = open();
-    m.minimiseCommand("Close");
-    m.closeCommand("Minimize");
-    m.closeCommand("Closer");
-    EXPECT_EQ(messages.count(), 0u);
-    messages.answer(MsgAnswer::No);
-    entry(ExitCommand)->trigger();
-    EXPECT_EQ(messages.count(), 1u);
-    messages.answer(MsgAnswer::No);
-    m.titleBar()->closeControl()->click();
-    EXPECT_EQ(messages.count(), 2u);
-    EXPECT_EQ(programEnds, 0);
-}
-
-TEST_F(MainWindowTest, CloseRequestsFromTheWindowSystemAreRefused) {
-    frmMain& m = open();
-    EXPECT_FALSE(m.close());
-    EXPECT_TRUE(m.isVisible());
-    QCloseEvent e;
-    QApplication::sendEvent(&m, &e);
-    EXPECT_FALSE(e.isAccepted());
-    EXPECT_TRUE(m.isVisible());
-    EXPECT_EQ(messages.count(), 0u);
-    EXPECT_EQ(programEnds, 0);
 }
 
 TEST_F(MainWindowTest, MenuControlDoesNothingWithoutAMainWindow) {
