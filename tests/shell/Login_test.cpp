@@ -182,9 +182,8 @@ TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
     EXPECT_TRUE(splash.isVisible());
     EXPECT_EQ(splash.timer()->interval(), 500);
     EXPECT_TRUE(splash.timer()->isActive());
-    EXPECT_GT(SavedDisplayMode.width, 0);
-    EXPECT_GT(SavedDisplayMode.height, 0);
-    EXPECT_GT(SavedDisplayMode.bitsPerPixel, 0);
+    EXPECT_TRUE(SavedDisplayMode.width > 0 && SavedDisplayMode.height > 0 &&
+                SavedDisplayMode.bitsPerPixel > 0);
 
     std::vector<bool> loginShown; // for each box, whether the login window was already there
     const MessageHandler recorder = setMessageHandler(nullptr);

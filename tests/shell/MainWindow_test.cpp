@@ -98,10 +98,6 @@ TEST_F(MainWindowTest, LoadingSetsTheHorizontalMenuTheStripAndTheConnection) {
     EXPECT_NE(DbConnection, nullptr);
     EXPECT_TRUE(m.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(m.windowState().testFlag(Qt::WindowMaximized));
-    EXPECT_EQ(m.titleBar()->objectName(), "ShockwaveFlash5");
-    EXPECT_EQ(m.titleBar()->closeControl()->objectName(), "ShockwaveFlash4");
-    EXPECT_EQ(m.titleBar()->minimiseControl()->objectName(), "ShockwaveFlash3");
-    EXPECT_EQ(m.fadeTimer()->objectName(), "Timer1");
     EXPECT_FALSE(m.fadeTimer()->isActive());
     EXPECT_EQ(screenHost(), m.screenArea());
     EXPECT_TRUE(m.horizontalMenu()->isVisible());
@@ -140,9 +136,10 @@ TEST_F(MainWindowTest, TheMenuFollowsTheUserTypeAndTheLayoutExactly) {
         EXPECT_EQ(m.horizontalMenu()->isVisible(), shown && view == "Horizontal");
         EXPECT_EQ(m.verticalMenu()->isVisible(), shown && view == "Vertical");
         EXPECT_TRUE(m.backdrop()->isVisible());
-        if (shown)
+        if (shown) {
             EXPECT_EQ(view == "Vertical" ? verticalCommands() : commandsOf(m.horizontalMenu()->actions()),
                       commands);
+        }
     }
     MenuView = "Horizontal";
     MenuShow("Admin");
@@ -331,8 +328,7 @@ TEST_F(MainWindowTest, MenuControlDoesNothingWithoutAMainWindow) {
     ASSERT_EQ(frmMain::instance(), nullptr);
     MenuHide();
     MenuShow("Admin");
-    frmMain& m = open();
-    EXPECT_EQ(frmMain::instance(), &m);
+    open();
     main.reset();
     EXPECT_EQ(frmMain::instance(), nullptr);
     EXPECT_EQ(screenHost(), nullptr);

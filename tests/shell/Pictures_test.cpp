@@ -25,13 +25,16 @@ const char* const kButtons[] = {"first",   "previous", "next",   "last",   "new"
 
 } // namespace
 
-TEST_F(PicturesTest, EveryButtonAndItsHoverTwinIsAGifWhiteOutsideItsShape) {
+TEST_F(PicturesTest, EveryButtonAndItsHoverTwinIsAGifOfOneSizeWhiteOutsideItsShape) {
+    const QSize size = read("first.gif").size();
+    EXPECT_GE(size.width(), 40);
+    EXPECT_GE(size.height(), 24);
     for (const char* base : kButtons) {
-        const QString name = QString(base) + ".gif", twin = QString(base) + "1.gif";
-        const QImage normal = read(name), lit = read(twin);
+        const QImage normal = read(QString(base) + ".gif"), lit = read(QString(base) + "1.gif");
         ASSERT_FALSE(normal.isNull()) << base;
         ASSERT_FALSE(lit.isNull()) << base;
-        EXPECT_EQ(normal.size(), lit.size()) << base;
+        EXPECT_EQ(normal.size(), size) << base;
+        EXPECT_EQ(lit.size(), size) << base;
         EXPECT_NE(normal, lit) << base << ": the hover twin must look different";
         for (const QImage* img : {&normal, &lit}) {
             const int w = img->width(), h = img->height();
@@ -39,9 +42,7 @@ TEST_F(PicturesTest, EveryButtonAndItsHoverTwinIsAGifWhiteOutsideItsShape) {
             EXPECT_TRUE(white(*img, 0, 0) && white(*img, w - 1, 0) && white(*img, 0, h - 1) &&
                         white(*img, w - 1, h - 1))
                 << base;
-            EXPECT_FALSE(white(*img, w / 2, h / 2)) << base;
-            EXPECT_FALSE(white(*img, w / 2, 2)) << base;
-            EXPECT_FALSE(white(*img, 2, h / 2)) << base;
+            EXPECT_FALSE(white(*img, w / 2, h / 2) || white(*img, w / 2, 2) || white(*img, 2, h / 2)) << base;
             // Inside the shape nothing is exactly white, so no hole opens in the button.
             int holes = 0;
             for (int y = 4; y < h - 4; ++y)
@@ -50,14 +51,6 @@ TEST_F(PicturesTest, EveryButtonAndItsHoverTwinIsAGifWhiteOutsideItsShape) {
             EXPECT_EQ(holes, 0) << base;
         }
     }
-}
-
-TEST_F(PicturesTest, TheToolbarPicturesShareOneSize) {
-    const QSize size = read("first.gif").size();
-    EXPECT_GE(size.width(), 40);
-    EXPECT_GE(size.height(), 24);
-    for (const char* base : kButtons)
-        EXPECT_EQ(read(QString(base) + ".gif").size(), size) << base;
 }
 
 TEST_F(PicturesTest, TheLogInButtonTheHelpIconAndTheBackgroundAreThere) {
