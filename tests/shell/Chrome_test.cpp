@@ -98,6 +98,7 @@ TEST_F(ChromeTest, FormDesignDressesATopLevelScreenAndDressingAgainKeepsOneTitle
     FormDesign(&screen, "          Login", 2955, 4545);
     screen.show();
     EXPECT_EQ(screen.findChildren<TitleBar*>().size(), 1);
+    bar = titleBarOf(&screen);
     EXPECT_EQ(bar->caption(), "          Login");
     EXPECT_EQ(screen.size(), QSize(303, 197));
     EXPECT_EQ(bar->width(), 303);

@@ -295,6 +295,7 @@ TEST_F(MainWindowTest, CloseRequestsAreRefusedOtherWordsDoNotAskAndExitAnsweredN
     // The exit entry and the close control ask the same question.
     messages.answer(MsgAnswer::No);
     entry(ExitCommand)->trigger();
+    EXPECT_EQ(messages.count(), 2u);
     messages.answer(MsgAnswer::No);
     m.titleBar()->closeControl()->click();
     EXPECT_EQ(messages.count(), 3u);
