@@ -276,8 +276,9 @@ void RecordScreen::doDelete() {
 }
 
 void RecordScreen::doSave() {
-    // A failure while writing is reported and loses nothing: the screen stays in entry with what was typed.
-    Trapped(TrapWording::ErrorColon, [this] {
+    // A failure while writing is reported like those of new, edit and delete, and loses nothing:
+    // the screen stays in entry with what was typed.
+    Trapped(TrapWording::DescriptionOnly, [this] {
         if (!checks()) return;
         writeRecord();
         rs_.Update();
@@ -290,7 +291,7 @@ void RecordScreen::doSave() {
 
 void RecordScreen::doCancel() {
     setState(State::Browsing);
-    Trapped(TrapWording::ErrorColon, [this] {
+    Trapped(TrapWording::DescriptionOnly, [this] {
         const bool hadRows = rs_.RecordCount() > 0;
         // The pending new row is always dropped, so no empty row can be written by a later move.
         if (rs_.EditPending()) rs_.CancelUpdate();
