@@ -1,4 +1,5 @@
 #include "data/Environment.h"
+#include "shell/GuardedApplication.h"
 #include "shell/WidgetMessages.h"
 #include "shell/frmLoading.h"
 
@@ -8,7 +9,7 @@
 #include <QStyleFactory>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Sanavo");
     QApplication::setApplicationVersion(SANAVO_VERSION);
     // The splash and login windows hide rather than close, and the program ends only through
@@ -36,7 +37,14 @@ int main(int argc, char** argv) {
     pal.setColor(QPalette::ToolTipText, Palette::ink());
     QApplication::setPalette(pal);
 
-    frmLoading splash;
-    splash.start();
-    return QApplication::exec();
+    // A second copy on the same database is refused before it reads or writes anything.
+    if (!ClaimAppFolder()) return 1;
+
+    int code = 1;
+    RunGuarded([&] {
+        frmLoading splash;
+        splash.start();
+        code = QApplication::exec();
+    });
+    return code;
 }

@@ -17,8 +17,14 @@ private:
     QByteArray utf8_;
 };
 
-// A failure of the data layer; its description is what the trapped-failure messages show.
+// A failure of the data layer; its description is what the trapped-failure messages show. The statement
+// that failed, where there was one, goes only to the failure log.
 class DbError : public DescribedError {
 public:
-    using DescribedError::DescribedError;
+    explicit DbError(QString description, QString statement = {})
+        : DescribedError(std::move(description)), statement_(std::move(statement)) {}
+    const QString& statement() const { return statement_; }
+
+private:
+    QString statement_;
 };

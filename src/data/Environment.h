@@ -10,9 +10,18 @@
 
 // The folder that holds the program, its pictures, sanavo.ini and sanavodb.mdb.
 QString AppFolder();
+// A relative folder is resolved once, here, against the current folder: the program later makes the
+// application folder its current folder, and a path resolved again from there would point elsewhere.
 void setAppFolder(const QString& folder);
 // The folder joined with a file name ("/" in place of the original "\").
 QString AppFile(const QString& name);
+
+// One copy of the program at a time works on an application folder's database. Claims the folder for this
+// process; when another running copy holds it, shows the refusal box and returns false without touching
+// the database. A claim left behind by a copy that was killed is taken over. The claim lasts until
+// ReleaseAppFolder or the end of the process.
+bool ClaimAppFolder();
+void ReleaseAppFolder();
 
 // Today's date; tests fix it.
 QDate Today();

@@ -20,8 +20,12 @@ MsgAnswer MsgBox(MsgIcon icon, MsgButtons buttons, const QString& title, const Q
 // Installs the handler that shows (or records) boxes; returns the previous one.
 MessageHandler setMessageHandler(MessageHandler handler);
 
-// The critical "Database Error" box, then the end of the program.
-void ShowDatabaseError();
+// One line on stderr for a failure the operator is told of: the time, what failed, the engine's own reason
+// and the first words of the statement, so a damaged file can be diagnosed from the session's journal.
+void LogFailure(const QString& what, const QString& reason, const QString& statement = {});
+
+// The critical "Database Error" box, then the end of the program. The reason and statement are logged.
+void ShowDatabaseError(const QString& reason, const QString& statement = {});
 
 // The three wordings of a trapped failure, each in a plain OK box titled with the application title.
 enum class TrapWording {
@@ -30,4 +34,5 @@ enum class TrapWording {
     DescriptionOnly  // new, edit, delete, grid loading, report printing
 };
 QString trappedText(TrapWording wording, const QString& description);
-void ReportTrapped(TrapWording wording, const QString& description);
+// Logs the failure, then shows its box.
+void ReportTrapped(TrapWording wording, const QString& description, const QString& statement = {});

@@ -157,9 +157,14 @@ Value decodeCell(const char* p) {
 
 struct Statement {
     sqlite3_stmt* st = nullptr;
-    Statement(sqlite3* db, const QString& sql) {
+    QString sql;
+    Statement(sqlite3* db, const QString& text) : sql(text) {
         if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
-            throw DbError(QString::fromUtf8(sqlite3_errmsg(db)));
+            throw DbError(QString::fromUtf8(sqlite3_errmsg(db)), sql);
+    }
+    // Steps a statement that returns no rows; the engine's reason and the statement on failure.
+    void run(sqlite3* db) {
+        if (sqlite3_step(st) != SQLITE_DONE) throw DbError(QString::fromUtf8(sqlite3_errmsg(db)), sql);
     }
     ~Statement() { sqlite3_finalize(st); }
     Statement(const Statement&) = delete;
@@ -206,8 +211,10 @@ bool Recordset::Open(const QString& sql, std::shared_ptr<Connection> connection,
     sql_ = sql;
     mode_ = mode;
     table_.clear();
+    lastStatement_.clear();
     if (!conn_ || conn_->State() != 1) {
         lastError_ = "The connection is not open.";
+        lastStatement_ = sql;
         return false;
     }
     if (mode != Mode::Snapshot) {
@@ -258,11 +265,12 @@ bool Recordset::load() {
                 appendColumn(scratch_, s.st, i, kinds_[static_cast<size_t>(i - first)]);
             rowRef_.push_back(store_.place(scratch_));
         }
-        if (rc != SQLITE_DONE) throw DbError(conn_->lastError());
+        if (rc != SQLITE_DONE) throw DbError(conn_->lastError(), text);
         rowRef_.shrink_to_fit();
         return true;
     } catch (const DbError& e) {
         lastError_ = e.description();
+        lastStatement_ = e.statement();
         names_.clear();
         store_.clear();
         rowRef_.clear();
@@ -504,7 +512,7 @@ void Recordset::Update() {
         for (int i = 0; i < FieldCount(); ++i)
             if (changed_[static_cast<size_t>(i)])
                 bindValue(s.st, k++, pending_[static_cast<size_t>(i)], isDate_[static_cast<size_t>(i)]);
-        if (sqlite3_step(s.st) != SQLITE_DONE) throw DbError(conn_->lastError());
+        s.run(db);
         rowid = sqlite3_last_insert_rowid(db);
     } else {
         rowid = rowidOf(editReturnPos_);
@@ -516,7 +524,7 @@ void Recordset::Update() {
                 if (changed_[static_cast<size_t>(i)])
                     bindValue(s.st, k++, pending_[static_cast<size_t>(i)], isDate_[static_cast<size_t>(i)]);
             sqlite3_bind_int64(s.st, k, rowid);
-            if (sqlite3_step(s.st) != SQLITE_DONE) throw DbError(conn_->lastError());
+            s.run(db);
             if (sqlite3_changes(db) != 1)
                 throw DbError(
                     "Row cannot be located for updating. Some values may have been changed since it "
@@ -542,7 +550,7 @@ void Recordset::Delete() {
     pending_.clear();
     Statement s(conn_->handle(), "DELETE FROM " + quoted(table_) + " WHERE rowid = ?");
     sqlite3_bind_int64(s.st, 1, rowidOf(pos_));
-    if (sqlite3_step(s.st) != SQLITE_DONE) throw DbError(conn_->lastError());
+    s.run(conn_->handle());
     rowRef_.erase(rowRef_.begin() + pos_);
     cachedRow_ = -1;
     onDeleted_ = true;
@@ -552,7 +560,7 @@ void Recordset::Requery() {
     requireOpen();
     if (!load()) {
         open_ = false;
-        throw DbError(lastError_);
+        throw DbError(lastError_, lastStatement_);
     }
 }
 

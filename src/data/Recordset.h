@@ -29,7 +29,11 @@ public:
     bool IsOpen() const { return open_; }
     int State() const { return open_ ? 1 : 0; }
     const QString& LastError() const { return lastError_; }
+    // The statement that failed last, for the failure log.
+    const QString& LastStatement() const { return lastStatement_; }
     const QString& Source() const { return sql_; }
+    // The connection the set reads and writes through (a transaction around its writes must use it).
+    const std::shared_ptr<Connection>& ActiveConnection() const { return conn_; }
     bool IsUpdatable() const { return !table_.isEmpty(); }
 
     int RecordCount() const;
@@ -86,6 +90,7 @@ private:
     Mode mode_ = Mode::Snapshot;
     bool open_ = false;
     QString lastError_;
+    QString lastStatement_;
 
     QStringList names_;
     std::vector<bool> isDate_;

@@ -15,6 +15,8 @@ std::shared_ptr<Connection> Connection::open(const QString& path, QString* error
     // One thread uses the connection, so SQLite's own locking is not needed.
     int rc = sqlite3_open_v2(p.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
+        // Before the first statement, so that even the first read waits out another program's lock.
+        sqlite3_busy_timeout(db, DefaultBusyTimeoutMs);
         // Opening is lazy: reading the schema is what proves the file is a readable database.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
@@ -24,7 +26,6 @@ std::shared_ptr<Connection> Connection::open(const QString& path, QString* error
         sqlite3_close(db);
         return nullptr;
     }
-    sqlite3_busy_timeout(db, 2000);
     std::shared_ptr<Connection> c(new Connection);
     c->db_ = db;
     c->path_ = path;
@@ -33,6 +34,25 @@ std::shared_ptr<Connection> Connection::open(const QString& path, QString* error
 
 Connection::~Connection() {
     if (db_) sqlite3_close_v2(db_);
+}
+
+void Connection::setBusyTimeout(int ms) {
+    sqlite3_busy_timeout(db_, ms);
+}
+
+QString Connection::tableProblem(const QString& table, int minColumns) const {
+    sqlite3_stmt* st = nullptr;
+    const QByteArray sql = ("SELECT * FROM " + table).toUtf8();
+    QString problem;
+    if (sqlite3_prepare_v2(db_, sql.constData(), -1, &st, nullptr) != SQLITE_OK)
+        problem = QString::fromUtf8(sqlite3_errmsg(db_));
+    else if (sqlite3_column_count(st) < minColumns)
+        problem = QString("table %1 has %2 columns, %3 needed")
+                      .arg(table)
+                      .arg(sqlite3_column_count(st))
+                      .arg(minColumns);
+    sqlite3_finalize(st);
+    return problem;
 }
 
 QString Connection::lastError() const {
@@ -44,7 +64,7 @@ void Connection::exec(const QString& sql) {
     if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &msg) != SQLITE_OK) {
         const QString d = QString::fromUtf8(msg ? msg : sqlite3_errmsg(db_));
         sqlite3_free(msg);
-        throw DbError(d);
+        throw DbError(d, sql);
     }
 }
 
@@ -61,14 +81,49 @@ void Connection::Transaction::commit() {
     done_ = true;
 }
 
+namespace {
+
+// Every table the screens open, with the columns they address by position.
+struct NeededTable {
+    const char* name;
+    int columns;
+};
+constexpr NeededTable kNeededTables[] = {
+    {"SettingsNewUser", 4},
+    {"SettingDrDetails", 17},
+    {"SettingsEmployeeDetails", 13},
+    {"SettingsConsultant", 4},
+    {"SettingsLab", 2},
+    {"SettingsXRay", 3},
+    {"SettingsOutPatient", 11},
+    {"SettingsInPatient", 19},
+    {"SettingsOutBillNo", 1},
+    {"SettingsInBillNo", 1},
+    {"SettingsLabBillNo", 1},
+    {"SettingsXRayBillNo", 1},
+    {"OutPatientPrintDetails", 13},
+    {"InPatientPrintDetails", 17},
+    {"LabPrintDetails", 10},
+    {"XRayPrintDetails", 10},
+    {"SettingsCopyDB", 1},
+};
+
+} // namespace
+
 bool ConnectDB() {
     const QString file = AppFile("sanavodb.mdb");
     ConnectionString = "provider=Sanavo;Data provider=SQLite 3;data source=" + file + ";";
     QString error;
     DbConnection = Connection::open(file, &error);
-    if (!DbConnection || DbConnection->State() != 1) {
+    // An empty or foreign file opens as a database too; without the program's tables it is refused here,
+    // before anyone types a name, and nothing is written to it.
+    for (const NeededTable& t : kNeededTables) {
+        if (!DbConnection || !error.isEmpty()) break;
+        error = DbConnection->tableProblem(t.name, t.columns);
+    }
+    if (!DbConnection || DbConnection->State() != 1 || !error.isEmpty()) {
         DbConnection.reset();
-        ShowDatabaseError();
+        ShowDatabaseError(error, "open " + file);
         return false;
     }
     return true;

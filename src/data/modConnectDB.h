@@ -19,8 +19,15 @@ public:
     // 1 while open, as callers test it.
     int State() const { return db_ ? 1 : 0; }
 
+    // How long a statement waits for a lock another program holds before it fails with the engine's
+    // "database is locked": long enough for a backup tool or a second reader.
+    static constexpr int DefaultBusyTimeoutMs = 10000;
+    void setBusyTimeout(int ms);
+
     // Runs statements that return no rows; throws DbError.
     void exec(const QString& sql);
+    // Why `table` cannot serve the program (missing, or fewer than `minColumns` columns); empty when it can.
+    QString tableProblem(const QString& table, int minColumns) const;
     QString lastError() const;
 
     // All or nothing: commits on commit(), rolls back when it goes out of scope uncommitted.
@@ -46,6 +53,7 @@ private:
 extern std::shared_ptr<Connection> DbConnection;
 extern QString ConnectionString;
 
-// Replaces DbConnection with a new connection to the application folder's database.
+// Replaces DbConnection with a new connection to the application folder's database. A file that is not
+// the program's database (empty, foreign, a table or a column missing) counts as one that does not open.
 // On failure shows the "Database Error" box and ends the program; returns whether it is open.
 bool ConnectDB();

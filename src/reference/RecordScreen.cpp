@@ -127,7 +127,7 @@ bool RecordScreen::load() {
             display();
         }
         if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot))
-            throw DbError(check_.LastError());
+            throw DbError(check_.LastError(), check_.LastStatement());
     });
     return true;
 }
@@ -279,9 +279,9 @@ void RecordScreen::doSave() {
     // A failure while writing is reported like those of new, edit and delete, and loses nothing:
     // the screen stays in entry with what was typed.
     Trapped(TrapWording::DescriptionOnly, [this] {
+        duplicateTest_.reset();
         if (!checks()) return;
-        writeRecord();
-        rs_.Update();
+        if (!storeRecord()) return;
         setState(State::Browsing);
         MsgBox(MsgIcon::Exclamation, MsgButtons::Ok, "Update Info", "Record Saved Successfully");
         modButtonVisible(this, false);
@@ -365,29 +365,66 @@ bool RecordScreen::warn(QWidget* focus, const QString& text) {
 bool RecordScreen::duplicateRow(const std::function<bool(const Recordset&)>& same, const QString& line1,
                                 const QString& line2, QWidget* focus) {
     if (EditFlag()) return false;
+    // Kept so that the save repeats the test inside the transaction that writes the row.
+    duplicateTest_ = DuplicateTest{same, line1, line2, focus};
+    if (!storedRowMatches(same)) return false;
+    warn(focus, line1 + LineBreak + line2);
+    return true;
+}
+
+bool RecordScreen::storedRowMatches(const std::function<bool(const Recordset&)>& same) {
     refreshCheckSet();
     if (check_.RecordCount() == 0) return false;
-    for (check_.MoveFirst(); !check_.AtEOF(); check_.MoveNext()) {
-        if (same(check_)) {
-            warn(focus, line1 + LineBreak + line2);
-            return true;
-        }
-    }
+    for (check_.MoveFirst(); !check_.AtEOF(); check_.MoveNext())
+        if (same(check_)) return true;
     return false;
+}
+
+bool RecordScreen::storeRecord() {
+    const std::shared_ptr<Connection> connection = rs_.ActiveConnection();
+    if (!connection) throw DbError("Operation is not allowed when the object is closed.");
+    const bool adding = state_ == State::Adding;
+    const int at = rs_.CurrentIndex();
+    bool refused = false;
+    try {
+        // The duplicate test again and the write in one transaction: no other program can store the same
+        // key between them, so a key the screen refuses is never stored twice.
+        Connection::Transaction tx(*connection);
+        refused = duplicateTest_ && storedRowMatches(duplicateTest_->same);
+        if (!refused) {
+            writeRecord();
+            rs_.Update();
+            tx.commit();
+        }
+    } catch (...) {
+        // The write was rolled back; a copy that took the row in already (or lost the pending row) is
+        // read again and the entry taken up anew, so it never shows a row the file does not hold.
+        if (!rs_.EditPending()) {
+            rs_.Requery();
+            if (adding)
+                rs_.AddNew();
+            else
+                moveToRow(rs_, at);
+        }
+        throw;
+    }
+    if (refused) warn(duplicateTest_->focus, duplicateTest_->line1 + LineBreak + duplicateTest_->line2);
+    return !refused;
 }
 
 void RecordScreen::refreshCheckSet() {
     if (check_.IsOpen()) {
         check_.Requery();
     } else if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot)) {
-        throw DbError(check_.LastError());
+        throw DbError(check_.LastError(), check_.LastStatement());
     }
 }
 
 bool RecordScreen::duplicateKey(int column, const QString& key, const QString& line1, const QString& line2) {
     const QString wanted = key.trimmed();
-    return duplicateRow([&](const Recordset& r) { return r.FieldText(column).trimmed() == wanted; }, line1,
-                        line2, keyField());
+    return duplicateRow(
+        [column, wanted](const Recordset& r) { return r.FieldText(column).trimmed() == wanted; }, line1,
+        line2, keyField());
 }
 
 bool RecordScreen::showMatching(const std::function<bool(const Recordset&)>& match, bool lastMatch) {

@@ -5,8 +5,10 @@
 #include "reference/PictureButton.h"
 #include "reference/Screens.h"
 
+#include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QGridLayout;
@@ -110,7 +112,8 @@ protected:
     // `column` equals the trimmed key refuses the save with line1 + line break + line2 and the focus in
     // the key field. True when refused.
     bool duplicateKey(int column, const QString& key, const QString& line1, const QString& line2);
-    // The same for any comparison of a row of the check set with the fields.
+    // The same for any comparison of a row of the check set with the fields. The save runs `same` once
+    // more inside the transaction that writes the row, so it must capture by value, not refer to locals.
     bool duplicateRow(const std::function<bool(const Recordset&)>& same, const QString& line1,
                       const QString& line2, QWidget* focus);
     // Re-queries the check record set so it holds every stored row; a set that a failure closed is opened
@@ -149,10 +152,22 @@ private:
     void doSave();
     void doCancel();
     void leaveEntry();
+    // Writes the entry and updates the row, under the duplicate test once more; false when refused.
+    bool storeRecord();
+    // Whether a stored row (the check set read again) is the same as the entry by `same`.
+    bool storedRowMatches(const std::function<bool(const Recordset&)>& same);
     void setState(State s);
     void closing() override;
 
+    struct DuplicateTest {
+        std::function<bool(const Recordset&)> same;
+        QString line1, line2;
+        QPointer<QWidget> focus;
+    };
+
     RecordScreenInfo info_;
+    // The duplicate test the checks of the save in progress ran, if any.
+    std::optional<DuplicateTest> duplicateTest_;
     Recordset rs_;
     Recordset check_;
     State state_ = State::Browsing;

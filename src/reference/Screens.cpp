@@ -15,7 +15,7 @@ bool Trapped(TrapWording wording, const std::function<void()>& step) {
         step();
         return true;
     } catch (const DbError& e) {
-        ReportTrapped(wording, e.description());
+        ReportTrapped(wording, e.description(), e.statement());
     } catch (const std::exception& e) {
         ReportTrapped(wording, QString::fromUtf8(e.what()));
     }
@@ -24,7 +24,7 @@ bool Trapped(TrapWording wording, const std::function<void()>& step) {
 
 bool OpenWorkingSet(Recordset& rs, const QString& sql, Recordset::Mode mode) {
     if (rs.Open(sql, DbConnection, mode)) return true;
-    ShowDatabaseError();
+    ShowDatabaseError(rs.LastError(), rs.LastStatement());
     return false;
 }
 

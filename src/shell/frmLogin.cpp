@@ -28,8 +28,12 @@ void fieldLabel(const QString& text, QLineEdit* buddy, QWidget* parent, int y) {
     label->setGeometry(22, y, 84, 26);
 }
 
-QString plainColumn(Recordset& users, int pos) {
-    return Decipher(users.FieldText(pos).trimmed()).trimmed();
+// A stored column deciphered and trimmed; no value when it is not a cipher text, which then matches
+// nothing typed, not even an empty password.
+std::optional<QString> plainColumn(Recordset& users, int pos) {
+    const std::optional<QString> plain = Decipher(users.FieldText(pos).trimmed());
+    if (!plain) return std::nullopt;
+    return plain->trimmed();
 }
 
 } // namespace
@@ -38,7 +42,9 @@ int matchingUserRow(Recordset& users, const QString& name, const QString& passwo
     if (users.RecordCount() == 0) return -1;
     users.MoveFirst();
     for (int row = 0; !users.AtEOF(); ++row, users.MoveNext()) {
-        if (name == users.FieldText(1) && password == plainColumn(users, 2)) return row;
+        if (name != users.FieldText(1)) continue;
+        const std::optional<QString> stored = plainColumn(users, 2);
+        if (stored && password == *stored) return row;
     }
     return -1;
 }
@@ -108,9 +114,18 @@ void frmLogin::Form_Activate() {
 }
 
 void frmLogin::loginCheck() {
+    // A user table the program cannot read (a column missing, say) is a database that cannot be used.
+    try {
+        checkAccount();
+    } catch (const DbError& e) {
+        ShowDatabaseError(e.description(), e.statement());
+    }
+}
+
+void frmLogin::checkAccount() {
     Recordset users;
     if (!users.Open("SELECT * FROM SettingsNewUser", DbConnection, Recordset::Mode::Editable)) {
-        ShowDatabaseError();
+        ShowDatabaseError(users.LastError(), users.LastStatement());
         return;
     }
     if (users.RecordCount() == 0) {
@@ -131,7 +146,8 @@ void frmLogin::loginCheck() {
     }
     CurrentUserName = users.FieldText(1);
     hide();
-    CurrentUserType = plainColumn(users, 3);
+    // A type that does not decipher is no known type: the user logs in without a menu.
+    CurrentUserType = plainColumn(users, 3).value_or(QString());
     main_ = std::make_unique<frmMain>();
     main_->show();
     main_->raise();

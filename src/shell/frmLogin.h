@@ -36,6 +36,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void checkAccount();
+
     QLineEdit* txtUserName_;
     QLineEdit* txtPassword_;
     PictureButton* picture1_;
@@ -44,7 +46,8 @@ private:
 
 // Walks the user rows from the first and stops on the first whose user name (column 1, as stored)
 // equals `name` and whose password (column 2, trimmed, deciphered, trimmed again) equals `password`;
-// both comparisons are exact. Returns that row's index, the cursor left on it; -1 when none matches.
+// both comparisons are exact, and a stored password that does not decipher matches nothing. Returns that
+// row's index, the cursor left on it; -1 when none matches.
 int matchingUserRow(Recordset& users, const QString& name, const QString& password);
 // Whether the account named in the start-up hint ("admin" with "larch") still logs in. False when the
 // database cannot be read.

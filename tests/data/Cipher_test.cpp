@@ -22,12 +22,14 @@ TEST(Cipher, RoundTrip) {
     }
 }
 
-TEST(Cipher, TextThatIsNoCipherTextGivesEmpty) {
+TEST(Cipher, TextThatIsNoCipherTextGivesNoValueNotAnEmptyText) {
     const QString good = Encipher("larch");
     QString flipped = good;
     flipped[flipped.size() - 1] = flipped.back() == 'A' ? 'B' : 'A';
-    for (const QString& bad :
-         {QString("larch"), QString("ABCD"), QString("0123456789ABCDEF"), good.left(good.size() - 2),
-          good + "0", QString("ZZ") + good.mid(2), flipped, QString(" ")})
-        EXPECT_EQ(Decipher(bad), "") << bad.toStdString();
+    for (const QString& bad : {QString(), QString(" "), QString("larch"), QString("ABCD"),
+                               QString("0123456789ABCDEF"), good.left(good.size() - 2), good + "0",
+                               QString("ZZ") + good.mid(2), flipped, "\u0661" + good.mid(1)})
+        EXPECT_EQ(Decipher(bad), std::nullopt) << bad.toStdString();
+    // An enciphered empty text is a value, and a different thing.
+    EXPECT_EQ(Decipher(Encipher("")), QString(""));
 }

@@ -76,8 +76,8 @@ TEST_F(DeliveredDbTest, SeedRows) {
     ASSERT_EQ(users.RecordCount(), 1);
     EXPECT_EQ(users.FieldText(1), "admin");
     EXPECT_NE(users.FieldText(2), "larch") << "stored enciphered";
-    EXPECT_EQ(Decipher(users.FieldText(2).trimmed()).trimmed(), "larch");
-    EXPECT_EQ(Decipher(users.FieldText(3).trimmed()).trimmed(), "Admin");
+    EXPECT_EQ(Decipher(users.FieldText(2).trimmed()), "larch");
+    EXPECT_EQ(Decipher(users.FieldText(3).trimmed()), "Admin");
     for (const char* t :
          {"SettingsOutBillNo", "SettingsInBillNo", "SettingsLabBillNo", "SettingsXRayBillNo"}) {
         EXPECT_EQ(querySql(dbPath(), QString("SELECT count(*) FROM ") + t), "1") << t;

@@ -1,8 +1,10 @@
+#include "data/DbError.h"
 #include "data/ProgramState.h"
 #include "data/modConnectDB.h"
 #include "data/modVBDes.h"
 #include "reference/PictureButton.h"
 #include "shell/Chrome.h"
+#include "shell/GuardedApplication.h"
 #include "shell/frmLoading.h"
 #include "shell/frmLogin.h"
 #include "shell/frmMain.h"
@@ -10,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QStyle>
 #include <QTest>
@@ -108,6 +111,81 @@ TEST_F(LoginTest, TheFirstMatchingRowInTableOrderWins) {
            {"dr", Encipher("same"), Encipher("Employee")}});
     logIn(shown(), "dr", "same");
     EXPECT_EQ(CurrentUserType, "Doctor");
+}
+
+// A stored password that does not decipher never matches, not even the empty password that a failed
+// decipher once gave.
+TEST_F(LoginTest, ADamagedStoredPasswordMatchesNothingTyped) {
+    const QString good = Encipher("larch");
+    QString oneDigit = good;
+    oneDigit[31] = good[31] == '0' ? '1' : '0';
+    const std::pair<const char*, QString> stored[] = {
+        {"NULL", "NULL"},
+        {"empty", "''"},
+        {"plain", "'larch'"},
+        {"truncated", "'" + good.left(good.size() - 2) + "'"},
+        {"one digit changed", "'" + oneDigit + "'"},
+        {"not hex", "'ZZ" + good.mid(2) + "'"},
+    };
+    frmLogin& login = shown();
+    for (const auto& [what, value] : stored) {
+        execSql(dbPath(), "UPDATE SettingsNewUser SET Password = " + value);
+        for (const char* typed : {"", "larch"}) {
+            SCOPED_TRACE(std::string(what) + ", typed '" + typed + "'");
+            messages.clear();
+            logIn(login, "admin", typed);
+            expectWrongInfo(login);
+        }
+    }
+}
+
+TEST_F(LoginTest, AUserTypeThatDoesNotDecipherLogsInWithoutAMenuButOnlyWithThePassword) {
+    users({{"clerk", Encipher("pw"), "Admin"}}); // the type stored plain
+    frmLogin& login = shown();
+    logIn(login, "clerk", "");
+    expectWrongInfo(login);
+    messages.clear();
+    logIn(login, "clerk", "pw");
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(CurrentUserType, "");
+    ASSERT_NE(login.mainWindow(), nullptr);
+    EXPECT_FALSE(login.mainWindow()->horizontalMenu()->isVisible());
+    EXPECT_FALSE(login.mainWindow()->verticalMenu()->isVisible());
+}
+
+TEST_F(LoginTest, AUserTableTheLoginCannotReadEndsTheProgramWithTheDatabaseError) {
+    execSql(dbPath(), "ALTER TABLE SettingsNewUser DROP COLUMN UserType");
+    // Past the start-up check (which refuses such a file), as if the column went while the program ran.
+    QString error;
+    DbConnection = Connection::open(dbPath(), &error);
+    ASSERT_NE(DbConnection, nullptr) << error.toStdString();
+    frmLogin login;
+    QTest::keyClicks(login.userName(), "admin");
+    QTest::keyClicks(login.password(), "larch");
+    testing::internal::CaptureStderr();
+    login.loginCheck();
+    const std::string log = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(messages.count(), 1u);
+    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Database Error",
+                                                "Database Error. Please Check the database and try again"}));
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_NE(log.find("Sanavo: Database Error: "), std::string::npos) << log;
+    EXPECT_EQ(login.mainWindow(), nullptr);
+}
+
+TEST_F(LoginTest, AFailureNoScreenTrappedBecomesTheDatabaseErrorNotAnAbort) {
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(RunGuarded([] {}));
+    EXPECT_FALSE(
+        RunGuarded([] { throw DbError("no such column: UserType", "SELECT * FROM SettingsNewUser"); }));
+    EXPECT_FALSE(RunGuarded([] { throw 42; }));
+    const std::string log = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(messages.count(), 2u);
+    for (const RecordedMessage& m : messages.calls())
+        EXPECT_EQ(m, (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Database Error",
+                                      "Database Error. Please Check the database and try again"}));
+    EXPECT_EQ(programEnds, 2);
+    EXPECT_NE(log.find("no such column: UserType [SELECT * FROM SettingsNewUser]"), std::string::npos) << log;
 }
 
 TEST_F(LoginTest, AnEmptyUserTableEndsTheProgram) {
