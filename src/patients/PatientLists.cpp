@@ -6,10 +6,13 @@
 #include "reference/modInputHelpers.h"
 #include "shell/Chrome.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,6 +34,32 @@ void withRows(Recordset& rs, const std::function<void()>& fill) {
             fill();
     });
 }
+
+// Enter in a name list runs `action`; in the open list the completed name is taken first.
+class EnterRuns : public QObject {
+public:
+    EnterRuns(QComboBox* list, std::function<void()> action)
+        : QObject(list), list_(list), action_(std::move(action)) {
+        // Installed after the type-ahead, so it sees Enter first, also in the list part.
+        for (QObject* part : {static_cast<QObject*>(list), static_cast<QObject*>(list->lineEdit()),
+                              static_cast<QObject*>(list->view())})
+            part->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) ||
+            (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (list_->view()->isVisible()) list_->hidePopup();
+        action_();
+        return true;
+    }
+
+private:
+    QComboBox* list_;
+    std::function<void()> action_;
+};
 
 // Twips the body's margins take beside a grid.
 int sideMarginsTwips() {
@@ -95,7 +124,10 @@ PatientSearchScreen::PatientSearchScreen(const QString& objectName, const QStrin
     body()->addWidget(MSFlexGrid1, 1);
 
     attachAutoComplete(cmbEmpName, false);
+    new EnterRuns(cmbEmpName, [this] { search(); });
     connect(Picture1, &PictureButton::clicked, this, &PatientSearchScreen::search);
+    // Tab goes from the name straight to the search; the help icon comes after it.
+    setTabOrder(cmbEmpName, Picture1);
 }
 
 bool PatientSearchScreen::load() {
@@ -112,6 +144,8 @@ bool PatientSearchScreen::load() {
         cmbEmpName->setCurrentIndex(-1);
         cmbEmpName->clearEditText();
     });
+    // The screen may open in a window that is already active, which hands out no focus of its own.
+    cmbEmpName->setFocus();
     return true;
 }
 

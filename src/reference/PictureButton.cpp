@@ -2,8 +2,10 @@
 
 #include "data/Environment.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,7 +15,8 @@
 PictureButton::PictureButton(const QString& objectName, const QString& baseName, QWidget* parent)
     : QWidget(parent), base_(baseName) {
     setObjectName(objectName);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; a click does not take the focus from the field being typed in.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
     setNormalImage();
@@ -33,18 +36,56 @@ QSize PictureButton::sizeHint() const {
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
     if (!image_.isNull()) {
         p.drawImage(0, 0, image_);
-        return;
+    } else {
+        // Stand-in for a missing picture: a plain rounded button with the base name.
+        const bool lit = highlighted() || pressed_;
+        p.setPen(QPen(QColor(140, 34, 44), 1));
+        p.setBrush(lit ? QColor(244, 233, 231) : QColor(252, 250, 249));
+        p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+        p.setPen(QColor(52, 46, 50));
+        p.drawText(rect(), Qt::AlignCenter, base_);
     }
-    // Stand-in for a missing picture: a plain rounded button with the base name.
-    p.setRenderHint(QPainter::Antialiasing);
-    const bool lit = highlighted() || pressed_;
-    p.setPen(QPen(QColor(140, 34, 44), 1));
-    p.setBrush(lit ? QColor(244, 233, 231) : QColor(252, 250, 249));
-    p.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
-    p.setPen(QColor(52, 46, 50));
-    p.drawText(rect(), Qt::AlignCenter, base_);
+    if (hasFocus()) {
+        // The focus mark lies inside the button's shape: round and white on a small icon, a crimson
+        // frame along the edge of a button.
+        const bool small = std::min(width(), height()) <= 24;
+        p.setPen(QPen(small ? QColor(Qt::white) : QColor(140, 34, 44), 2));
+        p.setBrush(Qt::NoBrush);
+        if (small)
+            p.drawEllipse(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+        else
+            p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+    }
+}
+
+namespace {
+bool pressKey(const QKeyEvent* e) {
+    const bool key = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    return key && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+} // namespace
+
+// Pressed when the key is let go, as a button is: what the press shows (a tip) stays in sight.
+void PictureButton::keyPressEvent(QKeyEvent* e) {
+    if (!pressKey(e)) return QWidget::keyPressEvent(e);
+    if (!e->isAutoRepeat()) keyDown_ = true;
+    e->accept();
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* e) {
+    if (!pressKey(e) || e->isAutoRepeat()) return QWidget::keyReleaseEvent(e);
+    e->accept();
+    if (!keyDown_) return;
+    keyDown_ = false;
+    emit clicked();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* e) {
+    keyDown_ = false;
+    QWidget::focusOutEvent(e);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* e) {
@@ -184,5 +225,11 @@ PictureButton* helpIcon(const QString& objectName, const QString& tip, QWidget* 
     icon->loadPicture("help1.gif");
     modTrimPictureBox(icon);
     modToolTip(icon, tip, owner);
+    // Pressed from the keyboard, the icon shows its tip, which otherwise only the pointer brings up.
+    QObject::connect(icon, &PictureButton::clicked, icon, [icon] {
+        const QPoint centre = icon->rect().center();
+        QHelpEvent show(QEvent::ToolTip, centre, icon->mapToGlobal(centre));
+        QCoreApplication::sendEvent(icon, &show);
+    });
     return icon;
 }

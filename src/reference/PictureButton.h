@@ -9,7 +9,7 @@
 // A picture used as a button (toolbar buttons, search and OK buttons, help icons). Its normal image is
 // the file base name + ".gif" and its highlighted image base name + "1.gif", both in the application
 // folder. A picture that cannot be read is replaced by a drawn stand-in carrying the base name, so the
-// button can still be seen and pressed.
+// button can still be seen and pressed. Tab reaches it (a mark shows its focus); Space or Enter presses it.
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +38,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void keyReleaseEvent(QKeyEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void enterEvent(QEnterEvent*) override;
@@ -49,6 +52,7 @@ private:
     QImage image_;
     bool hover_ = true;
     bool pressed_ = false;
+    bool keyDown_ = false;
     std::function<bool()> keep_;
 };
 
@@ -70,5 +74,5 @@ void modToolTip(QWidget* control, const QString& text, QWidget* owner);
 QStringList tipLines(const QString& text, const QFontMetrics& metrics, int maxWidth);
 constexpr int TipMaxWidth = 80;
 
-// A help icon ("help1.gif", clipped to shape) carrying a balloon tip.
+// A help icon ("help1.gif", clipped to shape) carrying a balloon tip, which pressing it also shows.
 PictureButton* helpIcon(const QString& objectName, const QString& tip, QWidget* owner);

@@ -129,6 +129,9 @@ bool RecordScreen::load() {
         if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot))
             throw DbError(check_.LastError(), check_.LastStatement());
     });
+    // The keyboard starts in the key field: the window the screen opens in may already be active, so nothing
+    // would hand out the focus.
+    keyField()->setFocus();
     return true;
 }
 
@@ -328,6 +331,15 @@ void RecordScreen::bind(int column, QWidget* control, std::function<QString(cons
 
 void RecordScreen::display() {
     Counting quiet(displaying_);
+    // What the table does not hold would otherwise stay from the record shown before. Emptied first, so
+    // that what the bound controls fill in on their changes stays.
+    const auto bound = [this](const QWidget* w) {
+        for (const Binding& b : bindings_)
+            if (b.control == w) return true;
+        return false;
+    };
+    for (QWidget* w : inputControls())
+        if (w != keyField() && !bound(w)) emptyControl(w);
     for (const Binding& b : bindings_)
         setTextOf(b.control, b.shown ? b.shown(rs_.Field(b.column)) : rs_.FieldText(b.column));
 }

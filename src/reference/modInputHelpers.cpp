@@ -497,6 +497,7 @@ protected:
         // In the open list only typing goes to the type-ahead; Enter, Escape and arrows stay the list's.
         if (watched == list_) {
             if (e->type() != QEvent::KeyPress) return false;
+            if (leavesByTab(static_cast<QKeyEvent*>(e))) return true;
             const TypedKey typed = typedKey(static_cast<QKeyEvent*>(e));
             const bool typing = (typed.kind == TypedKey::Code &&
                                  (typed.code >= FirstPrintable || typed.code == KeyBackspace)) ||
@@ -507,6 +508,19 @@ protected:
     }
 
 private:
+    // Tab or Shift+Tab in the open list: the item shown is kept, the list closes and the key goes to the
+    // list's box, which moves the focus on as from a closed list. The open list would swallow it.
+    bool leavesByTab(const QKeyEvent* ke) {
+        const bool tab = ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab;
+        if (!tab || (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        box_->hidePopup();
+        if (QLineEdit* edit = box_->lineEdit()) caretToEnd(edit);
+        QKeyEvent again(ke->type(), ke->key(), ke->modifiers(), ke->text());
+        QCoreApplication::sendEvent(box_, &again);
+        return true;
+    }
+
     QComboBox* box_;
     QObject* list_;
     bool allowFreeText_;

@@ -12,6 +12,8 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QScreen>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -223,10 +225,47 @@ QWidget* screenHost() {
 
 // ---- opacity ----
 
-bool OpacitySupported() {
+bool opacityAvailable(const QString& platform, bool compositorPresent) {
+    // X draws a window's opacity only through a compositing manager; Wayland always composites.
+    if (platform == "xcb") return compositorPresent;
+    if (platform.startsWith("wayland")) return true;
     // Platforms that draw top-level windows without per-window opacity.
     static const QStringList without{"minimal", "linuxfb", "vnc", "eglfs", "vkkhrdisplay"};
-    return !without.contains(QGuiApplication::platformName());
+    return !without.contains(platform);
+}
+
+namespace {
+
+// True when a compositing manager owns the X selection _NET_WM_CM_S<screen>; false off X.
+bool x11CompositorPresent() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c) return false;
+    // A compositing manager owns the selection _NET_WM_CM_S<n> of the screen it composites.
+    int display = 0;
+    int screen = 0;
+    char* host = nullptr;
+    if (!xcb_parse_display(nullptr, &host, &display, &screen)) screen = 0;
+    std::free(host);
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(screen);
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, uint16_t(name.size()), name.constData()), nullptr);
+    if (!atom) return false;
+    const xcb_atom_t selection = atom->atom;
+    std::free(atom);
+    if (selection == XCB_ATOM_NONE) return false; // nobody ever claimed it
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    const bool owned = owner && owner->owner != XCB_WINDOW_NONE;
+    std::free(owner);
+    return owned;
+}
+
+} // namespace
+
+bool OpacitySupported() {
+    const QString platform = QGuiApplication::platformName();
+    return opacityAvailable(platform, platform == "xcb" && x11CompositorPresent());
 }
 
 void SetWindowOpacity(QWidget* window, int level) {

@@ -47,8 +47,12 @@ QWidget* screenHost();
 // Rounded corners (36 pixel corner ellipses) and a thin frame along the edge.
 void FormRoundRect(QWidget* window);
 
-// Per-window opacity, level 0 (clear) to 255 (opaque).
+// Per-window opacity, level 0 (clear) to 255 (opaque). Supported when the window system blends windows:
+// opacityAvailable for this platform, asking X whether a compositing manager runs.
 bool OpacitySupported();
+// The decision for a platform ("xcb", "wayland", "offscreen", ...) and, on X, whether a compositing
+// manager runs.
+bool opacityAvailable(const QString& platform, bool compositorPresent);
 void SetWindowOpacity(QWidget* window, int level);
 
 // True when a command sent by a close or minimise control names `expected`, compared trimmed and

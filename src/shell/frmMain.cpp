@@ -13,6 +13,7 @@
 #include "shell/Palette.h"
 #include "shell/clsStyle.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -242,16 +243,25 @@ void frmMain::closeEvent(QCloseEvent* e) {
     e->ignore();
 }
 
+// A menu out of sight takes no key at all. The bar keeps the focus after the keyboard opened one of its
+// menus, and a bar holding the focus answers its mnemonics even while hidden; disabled, it answers nothing.
+void frmMain::putAwayMenus() {
+    for (QWidget* menu : {static_cast<QWidget*>(horizontal_), vertical_}) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && (focus == menu || menu->isAncestorOf(focus))) focus->clearFocus();
+        menu->setEnabled(false);
+        menu->hide();
+    }
+}
+
 void frmMain::MenuHide() {
-    vertical_->hide();
-    horizontal_->hide();
+    putAwayMenus();
     backdrop_->hide();
 }
 
 void frmMain::MenuShow(const QString& userType) {
     backdrop_->show();
-    vertical_->hide();
-    horizontal_->hide();
+    putAwayMenus();
     backdrop_->setMenuPlace(0, QString());
     const MenuKind kind = menuKindFor(userType);
     if (kind == MenuKind::None) return;
@@ -262,6 +272,7 @@ void frmMain::MenuShow(const QString& userType) {
             builtHorizontal_ = static_cast<int>(kind);
         }
         placeMenus();
+        horizontal_->setEnabled(true);
         horizontal_->show();
         horizontal_->raise();
         backdrop_->setMenuPlace(0, "Choose what to do from the menu above.");
@@ -271,6 +282,7 @@ void frmMain::MenuShow(const QString& userType) {
             builtVertical_ = static_cast<int>(kind);
         }
         placeMenus();
+        vertical_->setEnabled(true);
         vertical_->show();
         vertical_->raise();
         backdrop_->setMenuPlace(ColumnWidth, "Choose what to do from the menu on the left.");

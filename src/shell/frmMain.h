@@ -48,6 +48,8 @@ protected:
 
 private:
     void placeMenus();
+    // Hides both menus so that no key reaches them.
+    void putAwayMenus();
 
     TitleBar* title_;
     GradientStrip* pic_;

@@ -88,7 +88,17 @@ TEST_F(PatientTest, NavigationStopsAtBothEndsAndDeletingAMiddleRowShowsTheNextOn
     addPatient("OP2", "Bala");
     addPatient("OP3", "Chitra");
     frmAddOutPatient* s = openScreen();
-    click(s, 2); // previous on the first row
+    // What the table does not hold is not carried on to the next patient.
+    control<QLineEdit>(s, "txtLastName")->setText("K");
+    control<QComboBox>(s, "cmbMartialStatus")->setCurrentIndex(0);
+    control<QLineEdit>(s, "txtHomePhone")->setText("0112");
+    control<QLineEdit>(s, "txtPagerNumber")->setText("0113");
+    click(s, 3);
+    EXPECT_EQ(text(s, "cmbPatientID"), "OP2");
+    for (const char* unstored : {"txtLastName", "cmbMartialStatus", "txtHomePhone", "txtPagerNumber"})
+        EXPECT_EQ(text(s, unstored), "") << unstored;
+    click(s, 2); // previous, then previous on the first row
+    click(s, 2);
     EXPECT_EQ(text(s, "cmbPatientID"), "OP1");
     click(s, 4);
     EXPECT_EQ(text(s, "cmbPatientID"), "OP3");
@@ -432,27 +442,33 @@ TEST_F(PatientTest, ClosingReleasesTheHotkeysAndTheScreen) {
 TEST_F(PatientTest, APatientCanBeRegisteredWithTheKeyboardAlone) {
     frmAddOutPatient* s = openScreen();
     auto focused = [] { return QApplication::focusWidget(); };
-    auto keys = [&](const QString& text) { QTest::keyClicks(focused(), text); };
-    auto press = [&](Qt::Key k) { QTest::keyClick(focused(), k); };
     ctrl(focused() ? focused() : s, Qt::Key_A);
     ASSERT_EQ(s->state(), RecordScreen::State::Adding);
-    // Typed into each control before Tab leaves it (Enter takes the completed item and closes the list).
-    const QStringList typed{"21", "Mala", "K", "F\r", "", "54", "0112223334", "", "", "", "Beach Road"};
+    // Typed into each control before Tab leaves it; Tab takes a completed item and closes its list.
+    const QStringList typed{"21", "Mala", "K", "f", "u", "45", "0112223334", "", "", "", "Beach Road"};
     QStringList walked;
     for (const QString& t : typed) {
-        keys(t.chopped(t.endsWith('\r')));
-        if (t.endsWith('\r')) press(Qt::Key_Return);
-        press(Qt::Key_Tab);
+        QTest::keyClicks(keyboard(), t);
+        QTest::keyClick(keyboard(), Qt::Key_Tab);
         walked << focused()->objectName();
     }
-    keys("Negombo");
+    QTest::keyClicks(keyboard(), "Negombo");
     EXPECT_EQ(walked, QStringList({"txtFirstName", "txtLastName", "cmbSex", "cmbMartialStatus", "txtAge",
                                    "txtMobilePhone", "txtHomePhone", "txtPagerNumber", "DTPicker1",
                                    "txtAddress", "txtEmailId"}));
+    EXPECT_EQ(text(s, "cmbMartialStatus"), "Unmarried"); // shown, not stored
+    // Shift+Tab back into the list and out of it again, open: its item is taken too.
+    control<QWidget>(s, "txtAge")->setFocus();
+    QTest::keyClick(keyboard(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClicks(keyboard(), "m");
+    QTest::keyClick(keyboard(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), control<QComboBox>(s, "cmbSex"));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(text(s, "cmbMartialStatus"), "Married");
     ctrl(focused(), Qt::Key_S);
     EXPECT_EQ(messages.texts(), QStringList({"Record Saved Successfully"}));
     EXPECT_EQ(querySql(dbPath(),
                        "SELECT EmployeeID||'|'||FirstName||'|'||Sex||'|'||MobilePhone||'|'||Age||'|'||"
                        "Address||'|'||Location FROM SettingsOutPatient"),
-              "OP21|Mala|Female|0112223334|54|Beach Road|Negombo");
+              "OP21|Mala|Female|0112223334|45|Beach Road|Negombo");
 }

@@ -161,6 +161,35 @@ TEST_F(RecordScreenTest, HoverHighlightsAndTheLastNavigationButtonKeepsIt) {
     EXPECT_EQ(first->pictureFile(), "first1.gif");
 }
 
+TEST_F(RecordScreenTest, PictureButtonsAreReachedWithTabAndPressedWithSpaceOrEnter) {
+    open();
+    // From the last field Tab walks the shown buttons (Save and Cancel are hidden) and comes back.
+    screen->txtNote->setFocus();
+    QStringList walked;
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(keyboard(), Qt::Key_Tab);
+        walked << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(walked, QStringList({"Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6",
+                                   "Picture7", "Picture8", "txtDescription"}));
+    PictureButton* first = screen->picture(1);
+    int presses = 0;
+    QObject::connect(first, &PictureButton::clicked, first, [&] { ++presses; });
+    first->setFocus();
+    for (const auto& [key, modifiers] :
+         std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>{{Qt::Key_Space, Qt::NoModifier},
+                                                                {Qt::Key_Return, Qt::NoModifier},
+                                                                {Qt::Key_Enter, Qt::KeypadModifier},
+                                                                {Qt::Key_A, Qt::NoModifier},
+                                                                {Qt::Key_Space, Qt::ControlModifier}})
+        QTest::keyClick(first, key, modifiers);
+    EXPECT_EQ(presses, 3);
+    // The focus is seen on the button.
+    const QImage focused = first->grab().toImage();
+    screen->txtNote->setFocus();
+    EXPECT_NE(first->grab().toImage(), focused);
+}
+
 TEST(PictureRegion, ExcludesWhiteAndSeeThroughPixels) {
     QImage img(4, 2, QImage::Format_ARGB32);
     img.fill(Qt::white);

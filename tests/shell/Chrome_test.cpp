@@ -181,7 +181,19 @@ TEST_F(ChromeTest, CloseAndMinimiseCommandsAreTrimmedAndCaseInsensitive) {
     EXPECT_FALSE(isChromeCommand("", "Close"));
 }
 
-TEST_F(ChromeTest, OpacityIsSetFromALevelOf0To255) {
+TEST_F(ChromeTest, OpacityIsSetFromALevelOf0To255WhereTheWindowSystemBlendsWindows) {
+    // Plain X blends windows only while a compositing manager runs; Wayland always does.
+    for (const auto& [platform, compositor, blends] :
+         std::vector<std::tuple<QString, bool, bool>>{{"xcb", false, false},
+                                                      {"xcb", true, true},
+                                                      {"wayland", false, true},
+                                                      {"wayland-egl", false, true},
+                                                      {"offscreen", false, true},
+                                                      {"windows", false, true},
+                                                      {"minimal", true, false},
+                                                      {"linuxfb", false, false},
+                                                      {"eglfs", true, false}})
+        EXPECT_EQ(opacityAvailable(platform, compositor), blends) << platform.toStdString() << compositor;
     QWidget w;
     EXPECT_TRUE(OpacitySupported());
     SetWindowOpacity(&w, 255);

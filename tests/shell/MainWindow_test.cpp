@@ -4,6 +4,7 @@
 #include "shell/CommandTable.h"
 #include "shell/MenuControl.h"
 #include "shell/MenuTable.h"
+#include "shell/WidgetMessages.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmMain.h"
 #include "shell/frmcontactus.h"
@@ -12,11 +13,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <set>
 
@@ -38,6 +42,13 @@ protected:
         main = std::make_unique<frmMain>();
         main->show();
         return *main;
+    }
+    // Shown and given the keyboard, as after the login.
+    frmMain& openActive() {
+        frmMain& m = open();
+        QApplication::setActiveWindow(&m);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m, 1000));
+        return m;
     }
     // The commands a menu sends, in the order it offers them.
     static std::vector<QString> commandsOf(const QList<QAction*>& actions) {
@@ -334,4 +345,60 @@ TEST_F(MainWindowTest, MenuControlDoesNothingWithoutAMainWindow) {
     EXPECT_EQ(frmMain::instance(), nullptr);
     EXPECT_EQ(screenHost(), nullptr);
     MenuShow("Admin");
+}
+
+TEST_F(MainWindowTest, WhileAScreenIsOpenTheHiddenMenuAnswersNoKey) {
+    frmMain& m = openActive();
+    const auto popup = [] { return QApplication::activePopupWidget(); };
+    // Opened from the keyboard, which leaves the menu bar the focus.
+    QTest::keyClick(keyboard(), Qt::Key_H, Qt::AltModifier);
+    ASSERT_NE(popup(), nullptr);
+    QTest::keyClick(keyboard(), Qt::Key_A);
+    ASSERT_NE(about(), nullptr);
+    // Neither the keyboard nor a key sent to the bar itself reaches the menu.
+    for (const bool toBar : {false, true}) {
+        for (Qt::Key key : {Qt::Key_O, Qt::Key_H, Qt::Key_E}) {
+            QTest::keyClick(toBar ? m.horizontalMenu() : keyboard(), key, Qt::AltModifier);
+            EXPECT_EQ(popup(), nullptr) << (toBar ? "bar " : "keyboard ") << key;
+            if (popup()) popup()->close();
+        }
+    }
+    EXPECT_EQ(ActiveScreen.data(), about());
+    EXPECT_EQ(messages.count(), 0u);
+    // Closing the screen gives the menu its keys back.
+    titleBarOf(about())->closeControl()->click();
+    QTest::keyClick(keyboard(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_NE(popup(), nullptr);
+    if (popup()) popup()->close();
+}
+
+TEST_F(MainWindowTest, AScreenOpenedFromTheMenuHasItsFirstFieldFocused) {
+    frmMain& m = openActive();
+    for (const auto& [command, field] :
+         {std::pair{"mnuNewPateient", "cmbPatientID"}, std::pair{"mnuOutPatientHistory", "cmbEmpName"}}) {
+        m.menuCommand(command);
+        auto* first = m.screenArea()->findChild<QWidget*>(field);
+        ASSERT_NE(first, nullptr) << field;
+        EXPECT_TRUE(first->hasFocus()) << field;
+        if (auto* screen = qobject_cast<QWidget*>(ActiveScreen.data())) screen->close();
+    }
+}
+
+TEST_F(MainWindowTest, AfterAMessageBoxTheControlThatHadTheFocusHasItAgain) {
+    frmMain& m = openActive();
+    m.menuCommand("mnuNewPateient");
+    auto* name = m.screenArea()->findChild<QLineEdit*>("txtFirstName");
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    MessageHandler recorder = setMessageHandler({});
+    installWidgetMessages();
+    for (MsgButtons buttons : {MsgButtons::Ok, MsgButtons::YesNo}) {
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->accept();
+        });
+        MsgBox(MsgIcon::Critical, buttons, "Warning", "Please Fill the First Name");
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m, 1000));
+        EXPECT_EQ(QApplication::focusWidget(), name);
+    }
+    setMessageHandler(std::move(recorder));
 }

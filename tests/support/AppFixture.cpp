@@ -5,6 +5,7 @@
 #include "data/modConnectDB.h"
 #include "reports/PrintPage.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <sqlite3.h>
@@ -43,6 +44,13 @@ void AppTest::TearDown() {
 void AppTest::connect() {
     ASSERT_TRUE(ConnectDB());
     ASSERT_EQ(programEnds, 0);
+}
+
+QWidget* keyboard() {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    if (QWidget* focus = QApplication::focusWidget()) return focus;
+    return QApplication::activeWindow();
 }
 
 void execSql(const QString& dbPath, const QString& sql) {

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -30,6 +31,10 @@ protected:
 private:
     std::unique_ptr<QTemporaryDir> dir_;
 };
+
+// Where a key pressed now goes: the open popup (menu or drop-down list), else the focus, else the active
+// window. (Offscreen, a closed popup stays the focus window, which is where QTest would send it.)
+QWidget* keyboard();
 
 // Runs SQL on the test database behind the program's back (to set up rows or to check them).
 void execSql(const QString& dbPath, const QString& sql);
