@@ -1,9 +1,9 @@
 #include "data/Environment.h"
+#include "framework/WidgetMessages.h"
 #include "shell/GuardedApplication.h"
-#include "shell/WidgetMessages.h"
 #include "shell/frmLoading.h"
 
-#include "shell/Palette.h"
+#include "framework/Palette.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,7 +1,7 @@
 // Draws the program's pictures and writes them as GIF files: makepictures LIST OUTPUT_FOLDER
 // LIST names each picture (see assets/pictures/pictures.txt). Every file written is read back and
 // compared pixel by pixel, so a faulty file never reaches the application folder.
-#include "shell/Palette.h"
+#include "framework/Palette.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -2,9 +2,9 @@
 
 #include "data/Messages.h"
 #include "data/modConnectDB.h"
-#include "reference/RecordScreen.h"
-#include "reference/modInputHelpers.h"
-#include "shell/Chrome.h"
+#include "framework/Chrome.h"
+#include "framework/RecordScreen.h"
+#include "framework/modInputHelpers.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

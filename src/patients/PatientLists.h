@@ -1,9 +1,9 @@
 #pragma once
 
 #include "data/Recordset.h"
-#include "reference/FlexGrid.h"
-#include "reference/PictureButton.h"
-#include "reference/Screens.h"
+#include "framework/FlexGrid.h"
+#include "framework/PictureButton.h"
+#include "framework/Screens.h"
 
 #include <vector>
 

@@ -1,8 +1,9 @@
 #include "patients/PatientRegistration.h"
 
 #include "data/Environment.h"
-#include "reference/DatePicker.h"
-#include "reference/modInputHelpers.h"
+#include "framework/DatePicker.h"
+#include "framework/modInputHelpers.h"
+#include "rules/Formats.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -160,7 +161,7 @@ bool PatientRegistration::checks() {
     if (txtMobilePhone->text().trimmed().isEmpty())
         return warn(txtMobilePhone, "Please Fill the Phone Number");
     if (txtAge->text().trimmed().isEmpty()) return warn(txtAge, "Please Select the Age");
-    const double age = Val(txtAge->text());
+    const double age = numericValue(txtAge->text());
     if (age < 0 || age > 120) return warn(txtAge, "Please Select the Correct Ages");
     if (cmbSex->currentText().trimmed().isEmpty()) return warn(cmbSex, "Please Select the Sex");
     if (txtAddress->text().trimmed().isEmpty()) return warn(txtAddress, "Please Fill the Address");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reference/RecordScreen.h"
+#include "framework/RecordScreen.h"
 
 class QComboBox;
 class DatePicker;

@@ -1,8 +1,8 @@
 #include "shell/CommandTable.h"
 
+#include "framework/Screens.h"
 #include "patients/frmAddOutPatient.h"
 #include "patients/frmViewOutPatient.h"
-#include "reference/Screens.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmcontactus.h"
 

@@ -1,6 +1,6 @@
 #include "shell/HospitalMark.h"
 
-#include "shell/Palette.h"
+#include "framework/Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/InfoScreen.h"
+#include "framework/InfoScreen.h"
 
 // About the program: its name, version and the libraries it is built on, with their licences.
 class frmAboutme : public InfoScreen {

@@ -2,11 +2,11 @@
 
 #include "data/Environment.h"
 #include "data/Messages.h"
-#include "shell/Chrome.h"
+#include "framework/Chrome.h"
+#include "framework/Palette.h"
+#include "framework/clsStyle.h"
 #include "shell/Desktop.h"
 #include "shell/HospitalMark.h"
-#include "shell/Palette.h"
-#include "shell/clsStyle.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmLogin.h"
 

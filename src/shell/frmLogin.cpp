@@ -7,10 +7,10 @@
 #include "data/Recordset.h"
 #include "data/modConnectDB.h"
 #include "data/modVBDes.h"
-#include "reference/PictureButton.h"
-#include "shell/Chrome.h"
+#include "framework/Chrome.h"
+#include "framework/Palette.h"
+#include "framework/PictureButton.h"
 #include "shell/Desktop.h"
-#include "shell/Palette.h"
 #include "shell/frmMain.h"
 
 #include <QCloseEvent>
@@ -64,23 +64,23 @@ bool hintAccountLogsIn() {
 
 frmLogin::frmLogin() {
     setObjectName("frmLogin");
-    txtUserName_ = new QLineEdit(this);
-    txtUserName_->setObjectName("txtUserName");
-    txtUserName_->setGeometry(110, 50, 170, 26);
-    txtPassword_ = new QLineEdit(this);
-    txtPassword_->setObjectName("txtPassword");
-    txtPassword_->setEchoMode(QLineEdit::Password);
-    txtPassword_->setStyleSheet("lineedit-password-character: 42");
-    txtPassword_->setGeometry(110, 86, 170, 26);
-    fieldLabel("&User Name", txtUserName_, this, 50);
-    fieldLabel("&Password", txtPassword_, this, 86);
-    picture1_ = new PictureButton("Picture1", "Login1", this);
-    picture1_->setHoverEnabled(false);
-    picture1_->setToolTip("Log in");
-    connect(picture1_, &PictureButton::clicked, this, &frmLogin::loginCheck);
-    connect(txtUserName_, &QLineEdit::returnPressed, txtPassword_, [this] { txtPassword_->setFocus(); });
-    connect(txtPassword_, &QLineEdit::returnPressed, this, &frmLogin::loginCheck);
-    setTabOrder(txtUserName_, txtPassword_);
+    txtUserName = new QLineEdit(this);
+    txtUserName->setObjectName("txtUserName");
+    txtUserName->setGeometry(110, 50, 170, 26);
+    txtPassword = new QLineEdit(this);
+    txtPassword->setObjectName("txtPassword");
+    txtPassword->setEchoMode(QLineEdit::Password);
+    txtPassword->setStyleSheet("lineedit-password-character: 42");
+    txtPassword->setGeometry(110, 86, 170, 26);
+    fieldLabel("&User Name", txtUserName, this, 50);
+    fieldLabel("&Password", txtPassword, this, 86);
+    Picture1 = new PictureButton("Picture1", "Login1", this);
+    Picture1->setHoverEnabled(false);
+    Picture1->setToolTip("Log in");
+    connect(Picture1, &PictureButton::clicked, this, &frmLogin::loginCheck);
+    connect(txtUserName, &QLineEdit::returnPressed, txtPassword, [this] { txtPassword->setFocus(); });
+    connect(txtPassword, &QLineEdit::returnPressed, this, &frmLogin::loginCheck);
+    setTabOrder(txtUserName, txtPassword);
 
     FormDesignLogin(this, LoginCaption, 2955, 4545);
     connect(titleBarOf(this), &TitleBar::command, this, &frmLogin::closeCommand);
@@ -105,12 +105,12 @@ void frmLogin::Form_Activate() {
     step([this] { FormDesignLogin(this, LoginCaption, 2955, 4545); });
     step([this] { CenterForm(this); });
     step([this] {
-        picture1_->loadPicture("Login1.gif");
-        modTrimPictureBox(picture1_);
-        picture1_->move((width() - picture1_->width()) / 2, 128);
+        Picture1->loadPicture("Login1.gif");
+        modTrimPictureBox(Picture1);
+        Picture1->move((width() - Picture1->width()) / 2, 128);
     });
     step([] { ConnectDB(); });
-    step([this] { txtUserName_->setFocus(); });
+    step([this] { txtUserName->setFocus(); });
 }
 
 void frmLogin::loginCheck() {
@@ -135,13 +135,13 @@ void frmLogin::checkAccount() {
         EndProgram(0);
         return;
     }
-    if (matchingUserRow(users, txtUserName_->text(), txtPassword_->text()) < 0) {
+    if (matchingUserRow(users, txtUserName->text(), txtPassword->text()) < 0) {
         // Nobody logged in: no user name is kept from the rows walked.
         CurrentUserName.clear();
         MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Wrong Info", "User Name Or Password Wrong ");
-        txtUserName_->clear();
-        txtPassword_->clear();
-        txtUserName_->setFocus();
+        txtUserName->clear();
+        txtPassword->clear();
+        txtUserName->setFocus();
         return;
     }
     CurrentUserName = users.FieldText(1);

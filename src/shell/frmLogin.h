@@ -26,8 +26,8 @@ public:
     // The title bar's close control: "Close" (trimmed, any case) ends the program.
     void closeCommand(const QString& command);
 
-    QLineEdit* userName() const { return txtUserName_; }
-    QLineEdit* password() const { return txtPassword_; }
+    QLineEdit* userName() const { return txtUserName; }
+    QLineEdit* password() const { return txtPassword; }
     frmMain* mainWindow() const { return main_.get(); }
 
 protected:
@@ -38,9 +38,9 @@ protected:
 private:
     void checkAccount();
 
-    QLineEdit* txtUserName_;
-    QLineEdit* txtPassword_;
-    PictureButton* picture1_;
+    QLineEdit* txtUserName;
+    QLineEdit* txtPassword;
+    PictureButton* Picture1;
     std::unique_ptr<frmMain> main_;
 };
 

@@ -4,14 +4,15 @@
 #include "data/Messages.h"
 #include "data/ProgramState.h"
 #include "data/modConnectDB.h"
-#include "reports/PrintSettings.h"
-#include "shell/Chrome.h"
+#include "framework/Chrome.h"
+#include "framework/MenuControl.h"
+#include "framework/Palette.h"
+#include "framework/clsStyle.h"
+#include "printing/PrintSettings.h"
 #include "shell/CommandTable.h"
 #include "shell/Desktop.h"
 #include "shell/HospitalMark.h"
 #include "shell/MenuTable.h"
-#include "shell/Palette.h"
-#include "shell/clsStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -153,6 +154,7 @@ QColor stripColour(int x, int width) {
 
 frmMain::frmMain() {
     g_main = this;
+    setMenuControl([this] { MenuHide(); }, [this](const QString& type) { MenuShow(type); });
     setObjectName("frmMain");
     setWindowTitle(AppTitle);
     setStyleSheet(kMenuStyle);
@@ -206,7 +208,10 @@ frmMain::frmMain() {
 }
 
 frmMain::~frmMain() {
-    if (g_main == this) g_main = nullptr;
+    if (g_main == this) {
+        g_main = nullptr;
+        setMenuControl({}, {});
+    }
     if (screenHost() == desk_) setScreenHost(nullptr);
 }
 

@@ -1,6 +1,6 @@
 #include "shell/frmcontactus.h"
 
-#include "reports/PrintSettings.h"
+#include "printing/PrintSettings.h"
 
 #include <QVBoxLayout>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/InfoScreen.h"
+#include "framework/InfoScreen.h"
 
 // Whom to contact: the hospital's own texts from sanavo.ini.
 class frmcontactus : public InfoScreen {

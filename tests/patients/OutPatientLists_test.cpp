@@ -1,8 +1,8 @@
 #include "PatientFixture.h"
 
+#include "framework/FlexGrid.h"
 #include "patients/frmViewOutPatient.h"
 #include "patients/frmViewOutPatientDetails.h"
-#include "reference/FlexGrid.h"
 
 namespace {
 QStringList gridRow(FlexGrid* g, int row) {

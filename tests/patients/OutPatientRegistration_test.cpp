@@ -1,7 +1,7 @@
 #include "PatientFixture.h"
 
+#include "framework/modHotkey.h"
 #include "patients/frmViewOutPatientDetails.h"
-#include "reference/modHotkey.h"
 
 #include <QClipboard>
 #include <QDateEdit>

@@ -3,7 +3,7 @@
 #include "data/Environment.h"
 #include "data/ProgramState.h"
 #include "data/modConnectDB.h"
-#include "reports/PrintPage.h"
+#include "printing/PrintPage.h"
 
 #include <QApplication>
 #include <QDir>

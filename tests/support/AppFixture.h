@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/PrintBackends.h"
+#include "printing/PrintBackends.h"
 #include "support/MessageRecorder.h"
 
 #include <QDate>

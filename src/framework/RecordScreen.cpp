@@ -1,0 +1,548 @@
+#include "framework/RecordScreen.h"
+
+#include "data/DbError.h"
+#include "data/Messages.h"
+#include "data/modConnectDB.h"
+#include "framework/modHotkey.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+struct ToolbarButton {
+    const char* base;
+    const char* tip;
+};
+
+// Picture1 .. Picture10: the picture base names and their tips (two blanks after "+", a trailing blank).
+constexpr ToolbarButton kToolbar[10] = {
+    {"first", "Move First ( CTRL +  F ) "},
+    {"previous", "Move Previous ( CTRL +  P ) "},
+    {"next", "Move Next ( CTRL +  N ) "},
+    {"last", "Move Last ( CTRL +  L ) "},
+    {"new", "Add New Record ( CTRL +  A ) "},
+    {"edit", "Modify Record ( CTRL +  M ) "},
+    {"delete", "Delete the Current Record ( CTRL +  D ) "},
+    {"viewall", "View All the Record ( CTRL +  V ) "},
+    {"save", "Save the Current Record ( CTRL +  S ) "},
+    {"cancel", "Cancel the Record ( CTRL +  C ) "},
+};
+
+const QString kWarning = QStringLiteral("Warning");
+
+struct Counting {
+    int& n;
+    explicit Counting(int& c) : n(c) { ++n; }
+    ~Counting() { --n; }
+};
+
+} // namespace
+
+RecordScreen::RecordScreen(const QString& objectName, RecordScreenInfo info)
+    : MenuScreen(objectName), info_(std::move(info)) {
+    auto* fieldArea = new QWidget(this);
+    fieldArea->setObjectName("Fields");
+    // A light panel keeps the fields readable over the background picture.
+    fieldArea->setAttribute(Qt::WA_StyledBackground);
+    fieldArea->setStyleSheet(
+        "#Fields { background: rgba(255, 255, 255, 170); border: 1px solid rgb(228, 184, 184);"
+        " border-radius: 8px; }");
+    fields_ = new QGridLayout(fieldArea);
+    fields_->setContentsMargins(14, 12, 14, 12);
+    fields_->setHorizontalSpacing(10);
+    fields_->setVerticalSpacing(9);
+    body()->addWidget(fieldArea);
+    body()->addStretch(1);
+
+    auto* bar = new QWidget(this);
+    bar->setObjectName("Toolbar");
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    row->addStretch(1);
+    for (int i = 0; i < 10; ++i) {
+        auto* b = new PictureButton(QString("Picture%1").arg(i + 1), kToolbar[i].base, bar);
+        pictures_[i] = b;
+        row->addWidget(b);
+    }
+    row->addStretch(1);
+    body()->addWidget(bar);
+
+    label3_ = new QLabel(this);
+    label3_->setObjectName("Label3");
+    label3_->hide();
+
+    // The navigation button pressed last keeps its highlight when the pointer leaves it.
+    for (int i = 0; i < 4; ++i)
+        pictures_[i]->setKeepHighlight([this, i] { return label3_->text() == pictures_[i]->objectName(); });
+    connect(pictures_[0], &PictureButton::clicked, this, &RecordScreen::movef);
+    connect(pictures_[1], &PictureButton::clicked, this, &RecordScreen::moven);
+    connect(pictures_[2], &PictureButton::clicked, this, &RecordScreen::movep);
+    connect(pictures_[3], &PictureButton::clicked, this, &RecordScreen::movel);
+    connect(pictures_[4], &PictureButton::clicked, this, &RecordScreen::addnew);
+    connect(pictures_[5], &PictureButton::clicked, this, &RecordScreen::edit);
+    connect(pictures_[6], &PictureButton::clicked, this, &RecordScreen::Delete);
+    connect(pictures_[7], &PictureButton::clicked, this, &RecordScreen::viewall);
+    connect(pictures_[8], &PictureButton::clicked, this, &RecordScreen::save);
+    connect(pictures_[9], &PictureButton::clicked, this, &RecordScreen::Cancel);
+}
+
+RecordScreen::~RecordScreen() {
+    ReleaseHotkeys(this);
+}
+
+PictureButton* RecordScreen::picture(int number) const {
+    return number >= 1 && number <= 10 ? pictures_[number - 1] : nullptr;
+}
+
+QString RecordScreen::rememberedNavigation() const {
+    return label3_->text();
+}
+
+bool RecordScreen::load() {
+    enterScreen();
+    setState(State::Browsing);
+    RegisterHotkeys();
+    dress(info_.caption, info_.heightTwips, info_.widthTwips);
+    fillLists();
+    modFrmSettings(this);
+    setDefaults();
+    if (!openOtherSets()) {
+        close();
+        return false;
+    }
+    if (!OpenWorkingSet(rs_, info_.query, Recordset::Mode::Editable)) return false;
+    Trapped(TrapWording::ErrorColon, [this] {
+        if (rs_.RecordCount() > 0) {
+            browseSetLoaded();
+            rs_.MoveFirst();
+            display();
+        }
+        if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot))
+            throw DbError(check_.LastError(), check_.LastStatement());
+    });
+    // The keyboard starts in the key field: the window the screen opens in may already be active, so nothing
+    // would hand out the focus.
+    keyField()->setFocus();
+    return true;
+}
+
+void modFrmSettings(RecordScreen* screen) {
+    for (int i = 1; i <= 10; ++i)
+        screen->picture(i)->setNormalImage();
+    for (int i = 1; i <= 10; ++i)
+        modToolTip(screen->picture(i), kToolbar[i - 1].tip, screen);
+    modButtonVisible(screen, false);
+    for (int i = 1; i <= 10; ++i)
+        modTrimPictureBox(screen->picture(i), qRgb(255, 255, 255));
+}
+
+void modButtonVisible(RecordScreen* screen, bool entry) {
+    for (int i = 1; i <= 10; ++i)
+        screen->picture(i)->setVisible(i <= 8 ? !entry : entry);
+}
+
+void RecordScreen::closing() {
+    ReleaseHotkeys(this);
+    MenuScreen::closing();
+}
+
+// ---- commands (each acts only through its shown button)
+
+void RecordScreen::movef() {
+    if (!pictures_[0]->isHidden()) navigate(1);
+}
+void RecordScreen::moven() {
+    if (!pictures_[1]->isHidden()) navigate(2);
+}
+void RecordScreen::movep() {
+    if (!pictures_[2]->isHidden()) navigate(3);
+}
+void RecordScreen::movel() {
+    if (!pictures_[3]->isHidden()) navigate(4);
+}
+void RecordScreen::addnew() {
+    if (!pictures_[4]->isHidden()) doAddnew();
+}
+void RecordScreen::edit() {
+    if (!pictures_[5]->isHidden()) doEdit();
+}
+void RecordScreen::Delete() {
+    if (!pictures_[6]->isHidden()) doDelete();
+}
+void RecordScreen::viewall() {
+    if (!pictures_[7]->isHidden()) Trapped(TrapWording::DescriptionOnly, [this] { openList(); });
+}
+void RecordScreen::save() {
+    if (!pictures_[8]->isHidden()) doSave();
+}
+void RecordScreen::Cancel() {
+    if (!pictures_[9]->isHidden()) doCancel();
+}
+
+void RecordScreen::navigate(int button) {
+    for (int i = 1; i <= 4; ++i) {
+        if (i == button)
+            picture(i)->setHighlightedImage();
+        else
+            picture(i)->setNormalImage();
+    }
+    label3_->setText(picture(button)->objectName());
+    Trapped(TrapWording::ErrorColon, [this, button] {
+        if (rs_.RecordCount() == 0) {
+            MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "No Record Found");
+            return;
+        }
+        switch (button) {
+        case 1:
+            rs_.MoveFirst();
+            break;
+        case 2:
+            if (!rs_.AtBOF()) rs_.MovePrevious();
+            if (rs_.AtBOF()) rs_.MoveFirst();
+            break;
+        case 3:
+            if (!rs_.AtEOF()) rs_.MoveNext();
+            if (rs_.AtEOF()) rs_.MoveLast();
+            break;
+        default:
+            rs_.MoveLast();
+        }
+        display();
+    });
+}
+
+void RecordScreen::doAddnew() {
+    const bool ok = Trapped(TrapWording::DescriptionOnly, [this] {
+        modButtonVisible(this, true);
+        emptyFields(Emptying::ForNew);
+        keyField()->setFocus();
+        rs_.AddNew();
+        setState(State::Adding);
+    });
+    // A new row that could not be started leaves the screen browsing, as it was.
+    if (!ok) leaveEntry();
+}
+
+void RecordScreen::doEdit() {
+    Trapped(TrapWording::DescriptionOnly, [this] {
+        if (textOf(keyField()).trimmed().isEmpty()) {
+            MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "Please select any Record");
+            return;
+        }
+        if (clearsNotAvailable())
+            for (QWidget* w : inputControls())
+                if (auto* box = qobject_cast<QLineEdit*>(w); box && box->text().trimmed() == "Not Available")
+                    box->clear();
+        if (rs_.RecordCount() > 0) {
+            setState(State::Editing);
+            modButtonVisible(this, true);
+            pictures_[8]->setNormalImage();
+            pictures_[9]->setNormalImage();
+        } else {
+            MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "No Record Found you cannt Edit");
+        }
+    });
+}
+
+void RecordScreen::doDelete() {
+    Trapped(TrapWording::DescriptionOnly, [this] {
+        if (textOf(keyField()).trimmed().isEmpty()) {
+            MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "Please select any Record");
+            return;
+        }
+        if (MsgBox(MsgIcon::Question, MsgButtons::YesNo, "Confirm Delete",
+                   "Are you sure you want to delete this record?") != MsgAnswer::Yes)
+            return;
+        if (rs_.RecordCount() == 0) {
+            MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "No Record Found");
+            return;
+        }
+        rs_.Delete();
+        if (rs_.RecordCount() > 0) {
+            rs_.MoveNext();
+            if (rs_.AtEOF()) rs_.MoveLast();
+            display();
+        } else {
+            emptyFields(Emptying::AfterLastDelete);
+        }
+        afterDelete();
+    });
+}
+
+void RecordScreen::doSave() {
+    // A failure while writing is reported like those of new, edit and delete, and loses nothing:
+    // the screen stays in entry with what was typed.
+    Trapped(TrapWording::DescriptionOnly, [this] {
+        duplicateTest_.reset();
+        if (!checks()) return;
+        if (!storeRecord()) return;
+        setState(State::Browsing);
+        MsgBox(MsgIcon::Exclamation, MsgButtons::Ok, "Update Info", "Record Saved Successfully");
+        modButtonVisible(this, false);
+        afterSave();
+    });
+}
+
+void RecordScreen::doCancel() {
+    setState(State::Browsing);
+    Trapped(TrapWording::DescriptionOnly, [this] {
+        const bool hadRows = rs_.RecordCount() > 0;
+        // The pending new row is always dropped, so no empty row can be written by a later move.
+        if (rs_.EditPending()) rs_.CancelUpdate();
+        if (hadRows) {
+            emptyFields(Emptying::ForCancel);
+            keyField()->setFocus();
+        }
+    });
+    modButtonVisible(this, false);
+}
+
+void RecordScreen::leaveEntry() {
+    setState(State::Browsing);
+    if (rs_.EditPending()) Trapped(TrapWording::DescriptionOnly, [this] { rs_.CancelUpdate(); });
+    modButtonVisible(this, false);
+}
+
+void RecordScreen::setState(State s) {
+    if (s == state_) return;
+    state_ = s;
+    stateChanged();
+}
+
+// ---- fields
+
+void RecordScreen::bind(int column, QWidget* control) {
+    bindings_.push_back({column, control, {}, {}});
+}
+
+void RecordScreen::bind(int column, QWidget* control, std::function<QString(const Value&)> shown,
+                        std::function<Value(const QString&)> stored) {
+    bindings_.push_back({column, control, std::move(shown), std::move(stored)});
+}
+
+void RecordScreen::display() {
+    Counting quiet(displaying_);
+    // What the table does not hold would otherwise stay from the record shown before. Emptied first, so
+    // that what the bound controls fill in on their changes stays.
+    const auto bound = [this](const QWidget* w) {
+        for (const Binding& b : bindings_)
+            if (b.control == w) return true;
+        return false;
+    };
+    for (QWidget* w : inputControls())
+        if (w != keyField() && !bound(w)) emptyControl(w);
+    for (const Binding& b : bindings_)
+        setTextOf(b.control, b.shown ? b.shown(rs_.Field(b.column)) : rs_.FieldText(b.column));
+}
+
+void RecordScreen::writeRecord() {
+    for (const Binding& b : bindings_) {
+        const QString t = textOf(b.control);
+        rs_.SetField(b.column, b.stored ? b.stored(t) : Value::text(t));
+    }
+}
+
+void RecordScreen::emptyFields(Emptying why) {
+    switch (why) {
+    case Emptying::ForNew:
+        emptyControl(keyField());
+        for (const Binding& b : bindings_)
+            emptyControl(b.control);
+        break;
+    case Emptying::ForCancel:
+        for (QWidget* w : inputControls())
+            emptyControl(w);
+        break;
+    case Emptying::AfterLastDelete:
+        emptyControl(keyField());
+        break;
+    }
+}
+
+bool RecordScreen::warn(QWidget* focus, const QString& text) {
+    MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, text);
+    if (focus) focus->setFocus();
+    return false;
+}
+
+bool RecordScreen::duplicateRow(const std::function<bool(const Recordset&)>& same, const QString& line1,
+                                const QString& line2, QWidget* focus) {
+    if (EditFlag()) return false;
+    // Kept so that the save repeats the test inside the transaction that writes the row.
+    duplicateTest_ = DuplicateTest{same, line1, line2, focus};
+    if (!storedRowMatches(same)) return false;
+    warn(focus, line1 + LineBreak + line2);
+    return true;
+}
+
+bool RecordScreen::storedRowMatches(const std::function<bool(const Recordset&)>& same) {
+    refreshCheckSet();
+    if (check_.RecordCount() == 0) return false;
+    for (check_.MoveFirst(); !check_.AtEOF(); check_.MoveNext())
+        if (same(check_)) return true;
+    return false;
+}
+
+bool RecordScreen::storeRecord() {
+    const std::shared_ptr<Connection> connection = rs_.ActiveConnection();
+    if (!connection) throw DbError("Operation is not allowed when the object is closed.");
+    const bool adding = state_ == State::Adding;
+    const int at = rs_.CurrentIndex();
+    bool refused = false;
+    try {
+        // The duplicate test again and the write in one transaction: no other program can store the same
+        // key between them, so a key the screen refuses is never stored twice.
+        Connection::Transaction tx(*connection);
+        refused = duplicateTest_ && storedRowMatches(duplicateTest_->same);
+        if (!refused) {
+            writeRecord();
+            rs_.Update();
+            tx.commit();
+        }
+    } catch (...) {
+        // The write was rolled back; a copy that took the row in already (or lost the pending row) is
+        // read again and the entry taken up anew, so it never shows a row the file does not hold.
+        if (!rs_.EditPending()) {
+            rs_.Requery();
+            if (adding)
+                rs_.AddNew();
+            else
+                moveToRow(rs_, at);
+        }
+        throw;
+    }
+    if (refused) warn(duplicateTest_->focus, duplicateTest_->line1 + LineBreak + duplicateTest_->line2);
+    return !refused;
+}
+
+void RecordScreen::refreshCheckSet() {
+    if (check_.IsOpen()) {
+        check_.Requery();
+    } else if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot)) {
+        throw DbError(check_.LastError(), check_.LastStatement());
+    }
+}
+
+bool RecordScreen::duplicateKey(int column, const QString& key, const QString& line1, const QString& line2) {
+    const QString wanted = key.trimmed();
+    return duplicateRow(
+        [column, wanted](const Recordset& r) { return r.FieldText(column).trimmed() == wanted; }, line1,
+        line2, keyField());
+}
+
+bool RecordScreen::showMatching(const std::function<bool(const Recordset&)>& match, bool lastMatch) {
+    if (rs_.RecordCount() == 0) return false;
+    const int was = rs_.CurrentIndex();
+    int found = -1;
+    int i = 0;
+    for (rs_.MoveFirst(); !rs_.AtEOF(); rs_.MoveNext(), ++i) {
+        if (match(rs_)) {
+            found = i;
+            if (!lastMatch) break;
+        }
+    }
+    moveToRow(rs_, found >= 0 ? found : was);
+    if (found >= 0) display();
+    return found >= 0;
+}
+
+// ---- layout and controls
+
+void RecordScreen::placeField(int row, int column, const QString& label, QWidget* control, QWidget* help) {
+    auto* l = new QLabel(label, fields_->parentWidget());
+    l->setBuddy(control);
+    fields_->addWidget(l, row, column * 3);
+    fields_->addWidget(control, row, column * 3 + 1);
+    if (help) fields_->addWidget(help, row, column * 3 + 2);
+}
+
+QString RecordScreen::textOf(const QWidget* control) {
+    if (const auto* e = qobject_cast<const QLineEdit*>(control)) return e->text();
+    if (const auto* c = qobject_cast<const QComboBox*>(control)) return c->currentText();
+    if (const auto* p = qobject_cast<const QPlainTextEdit*>(control)) return p->toPlainText();
+    if (const auto* t = qobject_cast<const QTextEdit*>(control)) return t->toPlainText();
+    return {};
+}
+
+void RecordScreen::setTextOf(QWidget* control, const QString& text) {
+    if (auto* e = qobject_cast<QLineEdit*>(control)) {
+        e->setText(text);
+    } else if (auto* c = qobject_cast<QComboBox*>(control)) {
+        if (c->isEditable())
+            c->setEditText(text);
+        else
+            c->setCurrentIndex(c->findText(text));
+    } else if (auto* p = qobject_cast<QPlainTextEdit*>(control)) {
+        p->setPlainText(text);
+    } else if (auto* t = qobject_cast<QTextEdit*>(control)) {
+        t->setPlainText(text);
+    }
+}
+
+void RecordScreen::emptyControl(QWidget* control) {
+    if (auto* c = qobject_cast<QComboBox*>(control)) {
+        c->setCurrentIndex(-1);
+        if (c->isEditable()) c->clearEditText();
+    } else {
+        setTextOf(control, QString());
+    }
+}
+
+QList<QWidget*> RecordScreen::inputControls() const {
+    QList<QWidget*> out;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const QWidget* parent = w->parentWidget();
+        if (qobject_cast<QLineEdit*>(w)) {
+            // The text parts of combo boxes and pickers belong to those controls.
+            if (qobject_cast<const QComboBox*>(parent) || qobject_cast<const QAbstractSpinBox*>(parent))
+                continue;
+            out << w;
+        } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+                   qobject_cast<QTextEdit*>(w)) {
+            out << w;
+        }
+    }
+    return out;
+}
+
+namespace {
+class CaretToEnd : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn) {
+            // After the box's own focus handling, which may select its text.
+            auto* box = static_cast<QLineEdit*>(o);
+            QMetaObject::invokeMethod(
+                box,
+                [box] {
+                    box->deselect();
+                    box->end(false);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+} // namespace
+
+void caretToEndOnFocus(QLineEdit* box) {
+    if (box) box->installEventFilter(new CaretToEnd(box));
+}
+
+void moveToRow(Recordset& rs, int index) {
+    if (rs.RecordCount() == 0) return;
+    rs.MoveFirst();
+    for (int i = 0; i < index && !rs.AtEOF(); ++i)
+        rs.MoveNext();
+    if (rs.AtEOF()) rs.MoveLast();
+}

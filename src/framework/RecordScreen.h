@@ -1,0 +1,191 @@
+#pragma once
+
+#include "data/Messages.h"
+#include "data/Recordset.h"
+#include "framework/PictureButton.h"
+#include "framework/Screens.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+// What a record screen is: its title text, its window size (twips) and the query both its record sets run.
+struct RecordScreenInfo {
+    QString caption;
+    int heightTwips = 6300;
+    int widthTwips = 10995;
+    QString query;
+};
+
+// The record screen every maintenance screen derives from: a form over one table with the toolbar
+// Picture1..Picture10, the ten CTRL hotkeys, the browse / add / edit states and the commands movef,
+// moven, movep, movel, addnew, edit, Delete, viewall, save, Cancel and display.
+//
+// A screen supplies its fields (bind), key field, checks (with duplicateKey at its place among them) and
+// list screen; it may adjust the opening steps, the emptying of fields and what follows a save or delete.
+class RecordScreen : public MenuScreen {
+    Q_OBJECT
+public:
+    enum class State { Browsing, Adding, Editing };
+
+    // The opening steps, in order. False when the screen cannot open: the browse record set did not open
+    // (the "Database Error" box has been shown and the program ends) or the screen closed itself.
+    bool load();
+    ~RecordScreen() override;
+
+    State state() const { return state_; }
+    // True while an existing record is being edited.
+    bool EditFlag() const { return state_ == State::Editing; }
+    // Picture1 .. Picture10.
+    PictureButton* picture(int number) const;
+    // The navigation button pressed last (the caption of the hidden Label3).
+    QString rememberedNavigation() const;
+    Recordset& browseSet() { return rs_; }
+    Recordset& checkSet() { return check_; }
+
+public slots:
+    // Each runs its toolbar button's click action, only while that button is shown (so the hotkey of a
+    // hidden button does nothing).
+    void movef();
+    void moven();
+    void movep();
+    void movel();
+    void addnew();
+    void edit();
+    void Delete();
+    void viewall();
+    void save();
+    void Cancel();
+
+public:
+    // Copies the current record of the browse record set into the controls.
+    virtual void display();
+
+protected:
+    RecordScreen(const QString& objectName, RecordScreenInfo info);
+
+    // ---- what every screen supplies
+    virtual QWidget* keyField() const = 0;
+    // The screen's own checks in their order; the first failing one reports (warn / duplicateKey) and the
+    // result is false.
+    virtual bool checks() = 0;
+    // View All: opens the screen's list screen through its LookUp with this screen.
+    virtual void openList() = 0;
+
+    // ---- opening steps a screen may fill in
+    virtual void fillLists() {}   // step 5: the lists' fixed contents
+    virtual void setDefaults() {} // step 7: pickers, help icons
+    // Before the browse record set opens: other record sets the screen needs. False closes the screen.
+    virtual bool openOtherSets() { return true; }
+    // The browse record set has rows; called before the first row is shown.
+    virtual void browseSetLoaded() {}
+
+    // ---- fields
+    // Column `column` of the table is shown in and written from `control` (as text).
+    void bind(int column, QWidget* control);
+    // The same with the conversions between the stored value and the control's text.
+    void bind(int column, QWidget* control, std::function<QString(const Value&)> shown,
+              std::function<Value(const QString&)> stored);
+    // Writes the controls into the current row (save step 3). The default writes every binding.
+    virtual void writeRecord();
+    enum class Emptying { ForNew, ForCancel, AfterLastDelete };
+    // addnew empties the bound controls; Cancel every input control of the screen; deleting the last row
+    // the key field.
+    virtual void emptyFields(Emptying why);
+    // Whether edit empties the text boxes showing "Not Available".
+    virtual bool clearsNotAvailable() const { return true; }
+    virtual void afterSave() {}
+    virtual void afterDelete() {}
+    // The state has changed (Browsing, Adding, Editing).
+    virtual void stateChanged() {}
+
+    // ---- helpers for the checks
+    // The critical "Warning" box with `text`, the focus to `focus`; always false (a failed check).
+    bool warn(QWidget* focus, const QString& text);
+    // The duplicate-key test, only while adding: the check set is re-queried and a row whose trimmed
+    // `column` equals the trimmed key refuses the save with line1 + line break + line2 and the focus in
+    // the key field. True when refused.
+    bool duplicateKey(int column, const QString& key, const QString& line1, const QString& line2);
+    // The same for any comparison of a row of the check set with the fields. The save runs `same` once
+    // more inside the transaction that writes the row, so it must capture by value, not refer to locals.
+    bool duplicateRow(const std::function<bool(const Recordset&)>& same, const QString& line1,
+                      const QString& line2, QWidget* focus);
+    // Re-queries the check record set so it holds every stored row; a set that a failure closed is opened
+    // again. Throws DbError when neither works.
+    void refreshCheckSet();
+    // Moves the browse record set to the first (or last) row for which `match` is true and shows it;
+    // without a match the record set stays where it was. True when a row matched.
+    bool showMatching(const std::function<bool(const Recordset&)>& match, bool lastMatch);
+    // True while display() fills the controls (their change notifications are not the operator's).
+    bool displaying() const { return displaying_ > 0; }
+
+    // ---- layout helpers: labelled fields in a grid above the toolbar
+    QGridLayout* fields() const { return fields_; }
+    // Puts a label and a control (and a help icon) at a row and a column pair of the field grid.
+    void placeField(int row, int column, const QString& label, QWidget* control, QWidget* help = nullptr);
+
+    // Text of a line edit, combo box or text edit; and setting and emptying it.
+    static QString textOf(const QWidget* control);
+    static void setTextOf(QWidget* control, const QString& text);
+    static void emptyControl(QWidget* control);
+    // Every input control of the screen (text boxes, combo boxes, text edits).
+    QList<QWidget*> inputControls() const;
+
+private:
+    struct Binding {
+        int column;
+        QWidget* control;
+        std::function<QString(const Value&)> shown;
+        std::function<Value(const QString&)> stored;
+    };
+
+    void navigate(int button);
+    void doAddnew();
+    void doEdit();
+    void doDelete();
+    void doSave();
+    void doCancel();
+    void leaveEntry();
+    // Writes the entry and updates the row, under the duplicate test once more; false when refused.
+    bool storeRecord();
+    // Whether a stored row (the check set read again) is the same as the entry by `same`.
+    bool storedRowMatches(const std::function<bool(const Recordset&)>& same);
+    void setState(State s);
+    void closing() override;
+
+    struct DuplicateTest {
+        std::function<bool(const Recordset&)> same;
+        QString line1, line2;
+        QPointer<QWidget> focus;
+    };
+
+    RecordScreenInfo info_;
+    // The duplicate test the checks of the save in progress ran, if any.
+    std::optional<DuplicateTest> duplicateTest_;
+    Recordset rs_;
+    Recordset check_;
+    State state_ = State::Browsing;
+    int displaying_ = 0;
+    std::vector<Binding> bindings_;
+    PictureButton* pictures_[10] = {};
+    QLabel* label3_;
+    QGridLayout* fields_;
+};
+
+// Toolbar set-up: the ten normal pictures, their tips, the browsing arrangement, then each button clipped to
+// its picture with white as the transparent colour.
+void modFrmSettings(RecordScreen* screen);
+// Toolbar arrangement: browsing (entry false) shows Picture1..8 and hides Picture9, Picture10; entry the
+// opposite.
+void modButtonVisible(RecordScreen* screen, bool entry);
+
+// The caret goes to the end of the box's text whenever the box gets the focus.
+void caretToEndOnFocus(QLineEdit* box);
+// Moves a record set to the row at `index` (counted from 0).
+void moveToRow(Recordset& rs, int index);
