@@ -6,16 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-InfoScreen::InfoScreen(const QString& objectName, const QString& caption, int heightTwips, int widthTwips)
-    : MenuScreen(objectName), caption_(caption), height_(heightTwips), width_(widthTwips) {
+InfoScreen::InfoScreen(ScreenInfo info) : MenuScreen(std::move(info)) {
     body()->setContentsMargins(34, 56, 34, 26);
     body()->setSpacing(6);
-}
-
-bool InfoScreen::load() {
-    enterScreen();
-    dress(caption_, height_, width_);
-    return true;
 }
 
 void InfoScreen::addLine(const QString& objectName, const QString& text, int pixelSize, bool bold) {

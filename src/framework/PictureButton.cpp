@@ -2,6 +2,9 @@
 
 #include "data/Environment.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHelpEvent>
@@ -12,8 +15,34 @@
 #include <QToolTip>
 #include <algorithm>
 
+namespace {
+
+// A picture button as a screen reader sees it: a button, pressed like one while it is shown and enabled.
+class AccessiblePictureButton : public QAccessibleWidget {
+public:
+    explicit AccessiblePictureButton(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) return QAccessibleWidget::doAction(action);
+        auto* button = static_cast<PictureButton*>(widget());
+        if (button->isVisible() && button->isEnabled()) emit button->clicked();
+    }
+};
+
+QAccessibleInterface* accessiblePictureButton(const QString& className, QObject* object) {
+    if (className == QLatin1String("PictureButton") && object && object->isWidgetType())
+        return new AccessiblePictureButton(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 PictureButton::PictureButton(const QString& objectName, const QString& baseName, QWidget* parent)
     : QWidget(parent), base_(baseName) {
+    static const bool accessible = (QAccessible::installFactory(accessiblePictureButton), true);
+    (void)accessible;
     setObjectName(objectName);
     // Reached with Tab; a click does not take the focus from the field being typed in.
     setFocusPolicy(Qt::TabFocus);
@@ -220,6 +249,7 @@ void modToolTip(QWidget* control, const QString& text, QWidget*) {
 
 PictureButton* helpIcon(const QString& objectName, const QString& tip, QWidget* owner) {
     auto* icon = new PictureButton(objectName, "help", owner);
+    icon->setAccessibleName("Help");
     icon->setHoverEnabled(false);
     icon->setCursor(Qt::WhatsThisCursor);
     icon->loadPicture("help1.gif");
@@ -232,4 +262,22 @@ PictureButton* helpIcon(const QString& objectName, const QString& tip, QWidget* 
         QCoreApplication::sendEvent(icon, &show);
     });
     return icon;
+}
+
+PictureRow::PictureRow(std::span<const PictureSpec> specs, QBoxLayout* layout, QWidget* parent)
+    : specs_(specs.begin(), specs.end()) {
+    for (const PictureSpec& spec : specs_) {
+        auto* b = new PictureButton(spec.name, spec.base, parent);
+        b->setAccessibleName(spec.action);
+        buttons_.push_back(b);
+        layout->addWidget(b);
+    }
+}
+
+void PictureRow::setUp(QWidget* owner) const {
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->setNormalImage();
+        modToolTip(buttons_[i], specs_[i].tip, owner);
+        modTrimPictureBox(buttons_[i], qRgb(255, 255, 255));
+    }
 }

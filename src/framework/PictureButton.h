@@ -5,11 +5,16 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <span>
+#include <vector>
+
+class QBoxLayout;
 
 // A picture used as a button (toolbar buttons, search and OK buttons, help icons). Its normal image is
 // the file base name + ".gif" and its highlighted image base name + "1.gif", both in the application
 // folder. A picture that cannot be read is replaced by a drawn stand-in carrying the base name, so the
 // button can still be seen and pressed. Tab reaches it (a mark shows its focus); Space or Enter presses it.
+// A screen reader sees it as a button that can be pressed.
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
@@ -67,12 +72,39 @@ QRegion pictureRegion(const QImage& image, QRgb transparent);
 // A button without a picture keeps its whole rectangle.
 void modTrimPictureBox(PictureButton* button, QRgb transparent = qRgb(255, 255, 255));
 
-// The balloon tooltip (modToolTip): the control keeps `text` exactly as its tooltip; it is shown white on
-// RGB(253, 96, 237), at most 80 pixels wide (longer texts wrap), centred on the control.
+// The balloon tooltip (modToolTip): the control keeps `text` exactly as its tooltip, which a screen reader
+// reads as its description; it is shown white on RGB(253, 96, 237), at most 80 pixels wide (longer texts
+// wrap), centred on the control.
 void modToolTip(QWidget* control, const QString& text, QWidget* owner);
 // The lines a tip text is shown in, each at most maxWidth pixels wide where a word allows it.
 QStringList tipLines(const QString& text, const QFontMetrics& metrics, int maxWidth);
 constexpr int TipMaxWidth = 80;
 
-// A help icon ("help1.gif", clipped to shape) carrying a balloon tip, which pressing it also shows.
+// A help icon ("help1.gif", clipped to shape) carrying a balloon tip, which pressing it also shows. A
+// screen reader calls it "Help" and reads the tip.
 PictureButton* helpIcon(const QString& objectName, const QString& tip, QWidget* owner);
+
+// One button of a picture row: its given name, its picture base name, its action (what a screen reader
+// calls it) and its tip.
+struct PictureSpec {
+    const char* name;
+    const char* base;
+    const char* action;
+    const char* tip;
+};
+
+// A row of picture buttons made in one call, side by side in `layout`. A screen reader cannot read a
+// picture, so each button carries its action as its accessible name.
+class PictureRow {
+public:
+    PictureRow() = default;
+    PictureRow(std::span<const PictureSpec> specs, QBoxLayout* layout, QWidget* parent);
+    PictureButton* button(int index) const { return buttons_[static_cast<size_t>(index)]; }
+    // Each button's normal picture and balloon tip, then each clipped to its picture with white as the
+    // transparent colour.
+    void setUp(QWidget* owner) const;
+
+private:
+    std::vector<PictureSpec> specs_;
+    std::vector<PictureButton*> buttons_;
+};

@@ -17,23 +17,18 @@
 
 namespace {
 
-struct ToolbarButton {
-    const char* base;
-    const char* tip;
-};
-
-// Picture1 .. Picture10: the picture base names and their tips (two blanks after "+", a trailing blank).
-constexpr ToolbarButton kToolbar[10] = {
-    {"first", "Move First ( CTRL +  F ) "},
-    {"previous", "Move Previous ( CTRL +  P ) "},
-    {"next", "Move Next ( CTRL +  N ) "},
-    {"last", "Move Last ( CTRL +  L ) "},
-    {"new", "Add New Record ( CTRL +  A ) "},
-    {"edit", "Modify Record ( CTRL +  M ) "},
-    {"delete", "Delete the Current Record ( CTRL +  D ) "},
-    {"viewall", "View All the Record ( CTRL +  V ) "},
-    {"save", "Save the Current Record ( CTRL +  S ) "},
-    {"cancel", "Cancel the Record ( CTRL +  C ) "},
+// Picture1 .. Picture10: the picture base names, actions and tips (two blanks after "+", a trailing blank).
+constexpr PictureSpec kToolbar[10] = {
+    {"Picture1", "first", "Move First", "Move First ( CTRL +  F ) "},
+    {"Picture2", "previous", "Move Previous", "Move Previous ( CTRL +  P ) "},
+    {"Picture3", "next", "Move Next", "Move Next ( CTRL +  N ) "},
+    {"Picture4", "last", "Move Last", "Move Last ( CTRL +  L ) "},
+    {"Picture5", "new", "Add New Record", "Add New Record ( CTRL +  A ) "},
+    {"Picture6", "edit", "Modify Record", "Modify Record ( CTRL +  M ) "},
+    {"Picture7", "delete", "Delete Record", "Delete the Current Record ( CTRL +  D ) "},
+    {"Picture8", "viewall", "View All Records", "View All the Record ( CTRL +  V ) "},
+    {"Picture9", "save", "Save Record", "Save the Current Record ( CTRL +  S ) "},
+    {"Picture10", "cancel", "Cancel Record", "Cancel the Record ( CTRL +  C ) "},
 };
 
 const QString kWarning = QStringLiteral("Warning");
@@ -46,8 +41,8 @@ struct Counting {
 
 } // namespace
 
-RecordScreen::RecordScreen(const QString& objectName, RecordScreenInfo info)
-    : MenuScreen(objectName), info_(std::move(info)) {
+RecordScreen::RecordScreen(ScreenInfo info, QString query)
+    : MenuScreen(std::move(info)), query_(std::move(query)) {
     auto* fieldArea = new QWidget(this);
     fieldArea->setObjectName("Fields");
     // A light panel keeps the fields readable over the background picture.
@@ -68,11 +63,9 @@ RecordScreen::RecordScreen(const QString& objectName, RecordScreenInfo info)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
     row->addStretch(1);
-    for (int i = 0; i < 10; ++i) {
-        auto* b = new PictureButton(QString("Picture%1").arg(i + 1), kToolbar[i].base, bar);
-        pictures_[i] = b;
-        row->addWidget(b);
-    }
+    toolbar_ = PictureRow(kToolbar, row, bar);
+    for (int i = 0; i < 10; ++i)
+        pictures_[i] = toolbar_.button(i);
     row->addStretch(1);
     body()->addWidget(bar);
 
@@ -107,42 +100,43 @@ QString RecordScreen::rememberedNavigation() const {
     return label3_->text();
 }
 
-bool RecordScreen::load() {
-    enterScreen();
+void RecordScreen::enter() {
+    MenuScreen::enter();
     setState(State::Browsing);
     RegisterHotkeys();
-    dress(info_.caption, info_.heightTwips, info_.widthTwips);
-    fillLists();
+}
+
+void RecordScreen::setPictures() {
     modFrmSettings(this);
-    setDefaults();
+}
+
+bool RecordScreen::openSets() {
     if (!openOtherSets()) {
         close();
         return false;
     }
-    if (!OpenWorkingSet(rs_, info_.query, Recordset::Mode::Editable)) return false;
+    return OpenWorkingSet(rs_, query_, Recordset::Mode::Editable);
+}
+
+void RecordScreen::showRows() {
     Trapped(TrapWording::ErrorColon, [this] {
         if (rs_.RecordCount() > 0) {
             browseSetLoaded();
             rs_.MoveFirst();
             display();
         }
-        if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot))
+        if (!check_.Open(query_, DbConnection, Recordset::Mode::Snapshot))
             throw DbError(check_.LastError(), check_.LastStatement());
     });
     // The keyboard starts in the key field: the window the screen opens in may already be active, so nothing
     // would hand out the focus.
     keyField()->setFocus();
-    return true;
 }
 
 void modFrmSettings(RecordScreen* screen) {
-    for (int i = 1; i <= 10; ++i)
-        screen->picture(i)->setNormalImage();
-    for (int i = 1; i <= 10; ++i)
-        modToolTip(screen->picture(i), kToolbar[i - 1].tip, screen);
+    // The clipping does not depend on the arrangement, so the row clips each button as it sets it up.
+    screen->toolbar().setUp(screen);
     modButtonVisible(screen, false);
-    for (int i = 1; i <= 10; ++i)
-        modTrimPictureBox(screen->picture(i), qRgb(255, 255, 255));
 }
 
 void modButtonVisible(RecordScreen* screen, bool entry) {
@@ -157,35 +151,64 @@ void RecordScreen::closing() {
 
 // ---- commands (each acts only through its shown button)
 
-void RecordScreen::movef() {
-    if (!pictures_[0]->isHidden()) navigate(1);
+void RecordScreen::command(int button) {
+    // What each toolbar button runs, Picture1 to Picture10.
+    static void (RecordScreen::*const run[10])() = {
+        &RecordScreen::moveFirst, &RecordScreen::movePrevious, &RecordScreen::moveNext,
+        &RecordScreen::moveLast,  &RecordScreen::doAddnew,     &RecordScreen::doEdit,
+        &RecordScreen::doDelete,  &RecordScreen::doViewall,    &RecordScreen::doSave,
+        &RecordScreen::doCancel,
+    };
+    // A hidden button's hotkey does nothing.
+    if (button >= 1 && button <= 10 && !pictures_[button - 1]->isHidden()) (this->*run[button - 1])();
 }
+
+void RecordScreen::movef() {
+    command(1);
+}
+// moven runs Move Previous (Picture2) and movep Move Next (Picture3), as the program always named them.
 void RecordScreen::moven() {
-    if (!pictures_[1]->isHidden()) navigate(2);
+    command(2);
 }
 void RecordScreen::movep() {
-    if (!pictures_[2]->isHidden()) navigate(3);
+    command(3);
 }
 void RecordScreen::movel() {
-    if (!pictures_[3]->isHidden()) navigate(4);
+    command(4);
 }
 void RecordScreen::addnew() {
-    if (!pictures_[4]->isHidden()) doAddnew();
+    command(5);
 }
 void RecordScreen::edit() {
-    if (!pictures_[5]->isHidden()) doEdit();
+    command(6);
 }
 void RecordScreen::Delete() {
-    if (!pictures_[6]->isHidden()) doDelete();
+    command(7);
 }
 void RecordScreen::viewall() {
-    if (!pictures_[7]->isHidden()) Trapped(TrapWording::DescriptionOnly, [this] { openList(); });
+    command(8);
 }
 void RecordScreen::save() {
-    if (!pictures_[8]->isHidden()) doSave();
+    command(9);
 }
 void RecordScreen::Cancel() {
-    if (!pictures_[9]->isHidden()) doCancel();
+    command(10);
+}
+
+void RecordScreen::moveFirst() {
+    navigate(1);
+}
+void RecordScreen::movePrevious() {
+    navigate(2);
+}
+void RecordScreen::moveNext() {
+    navigate(3);
+}
+void RecordScreen::moveLast() {
+    navigate(4);
+}
+void RecordScreen::doViewall() {
+    Trapped(TrapWording::DescriptionOnly, [this] { openList(); });
 }
 
 void RecordScreen::navigate(int button) {
@@ -320,13 +343,8 @@ void RecordScreen::setState(State s) {
 
 // ---- fields
 
-void RecordScreen::bind(int column, QWidget* control) {
-    bindings_.push_back({column, control, {}, {}});
-}
-
-void RecordScreen::bind(int column, QWidget* control, std::function<QString(const Value&)> shown,
-                        std::function<Value(const QString&)> stored) {
-    bindings_.push_back({column, control, std::move(shown), std::move(stored)});
+void RecordScreen::bind(int column, Field field) {
+    bindings_.push_back({column, std::move(field)});
 }
 
 void RecordScreen::display() {
@@ -335,20 +353,18 @@ void RecordScreen::display() {
     // that what the bound controls fill in on their changes stays.
     const auto bound = [this](const QWidget* w) {
         for (const Binding& b : bindings_)
-            if (b.control == w) return true;
+            if (b.field.control == w) return true;
         return false;
     };
     for (QWidget* w : inputControls())
         if (w != keyField() && !bound(w)) emptyControl(w);
     for (const Binding& b : bindings_)
-        setTextOf(b.control, b.shown ? b.shown(rs_.Field(b.column)) : rs_.FieldText(b.column));
+        b.field.show(rs_.Field(b.column));
 }
 
 void RecordScreen::writeRecord() {
-    for (const Binding& b : bindings_) {
-        const QString t = textOf(b.control);
-        rs_.SetField(b.column, b.stored ? b.stored(t) : Value::text(t));
-    }
+    for (const Binding& b : bindings_)
+        rs_.SetField(b.column, b.field.read());
 }
 
 void RecordScreen::emptyFields(Emptying why) {
@@ -356,11 +372,14 @@ void RecordScreen::emptyFields(Emptying why) {
     case Emptying::ForNew:
         emptyControl(keyField());
         for (const Binding& b : bindings_)
-            emptyControl(b.control);
+            b.field.empty();
         break;
     case Emptying::ForCancel:
         for (QWidget* w : inputControls())
             emptyControl(w);
+        // Pickers and option groups are no text controls; their bindings empty them.
+        for (const Binding& b : bindings_)
+            b.field.empty();
         break;
     case Emptying::AfterLastDelete:
         emptyControl(keyField());
@@ -427,7 +446,7 @@ bool RecordScreen::storeRecord() {
 void RecordScreen::refreshCheckSet() {
     if (check_.IsOpen()) {
         check_.Requery();
-    } else if (!check_.Open(info_.query, DbConnection, Recordset::Mode::Snapshot)) {
+    } else if (!check_.Open(query_, DbConnection, Recordset::Mode::Snapshot)) {
         throw DbError(check_.LastError(), check_.LastStatement());
     }
 }
@@ -463,38 +482,6 @@ void RecordScreen::placeField(int row, int column, const QString& label, QWidget
     fields_->addWidget(l, row, column * 3);
     fields_->addWidget(control, row, column * 3 + 1);
     if (help) fields_->addWidget(help, row, column * 3 + 2);
-}
-
-QString RecordScreen::textOf(const QWidget* control) {
-    if (const auto* e = qobject_cast<const QLineEdit*>(control)) return e->text();
-    if (const auto* c = qobject_cast<const QComboBox*>(control)) return c->currentText();
-    if (const auto* p = qobject_cast<const QPlainTextEdit*>(control)) return p->toPlainText();
-    if (const auto* t = qobject_cast<const QTextEdit*>(control)) return t->toPlainText();
-    return {};
-}
-
-void RecordScreen::setTextOf(QWidget* control, const QString& text) {
-    if (auto* e = qobject_cast<QLineEdit*>(control)) {
-        e->setText(text);
-    } else if (auto* c = qobject_cast<QComboBox*>(control)) {
-        if (c->isEditable())
-            c->setEditText(text);
-        else
-            c->setCurrentIndex(c->findText(text));
-    } else if (auto* p = qobject_cast<QPlainTextEdit*>(control)) {
-        p->setPlainText(text);
-    } else if (auto* t = qobject_cast<QTextEdit*>(control)) {
-        t->setPlainText(text);
-    }
-}
-
-void RecordScreen::emptyControl(QWidget* control) {
-    if (auto* c = qobject_cast<QComboBox*>(control)) {
-        c->setCurrentIndex(-1);
-        if (c->isEditable()) c->clearEditText();
-    } else {
-        setTextOf(control, QString());
-    }
 }
 
 QList<QWidget*> RecordScreen::inputControls() const {

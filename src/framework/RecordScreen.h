@@ -2,6 +2,7 @@
 
 #include "data/Messages.h"
 #include "data/Recordset.h"
+#include "framework/FieldBinding.h"
 #include "framework/PictureButton.h"
 #include "framework/Screens.h"
 
@@ -15,14 +16,6 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 
-// What a record screen is: its title text, its window size (twips) and the query both its record sets run.
-struct RecordScreenInfo {
-    QString caption;
-    int heightTwips = 6300;
-    int widthTwips = 10995;
-    QString query;
-};
-
 // The record screen every maintenance screen derives from: a form over one table with the toolbar
 // Picture1..Picture10, the ten CTRL hotkeys, the browse / add / edit states and the commands movef,
 // moven, movep, movel, addnew, edit, Delete, viewall, save, Cancel and display.
@@ -34,9 +27,6 @@ class RecordScreen : public MenuScreen {
 public:
     enum class State { Browsing, Adding, Editing };
 
-    // The opening steps, in order. False when the screen cannot open: the browse record set did not open
-    // (the "Database Error" box has been shown and the program ends) or the screen closed itself.
-    bool load();
     ~RecordScreen() override;
 
     State state() const { return state_; }
@@ -44,6 +34,7 @@ public:
     bool EditFlag() const { return state_ == State::Editing; }
     // Picture1 .. Picture10.
     PictureButton* picture(int number) const;
+    const PictureRow& toolbar() const { return toolbar_; }
     // The navigation button pressed last (the caption of the hidden Label3).
     QString rememberedNavigation() const;
     Recordset& browseSet() { return rs_; }
@@ -68,7 +59,8 @@ public:
     virtual void display();
 
 protected:
-    RecordScreen(const QString& objectName, RecordScreenInfo info);
+    // `query` is what both record sets run.
+    RecordScreen(ScreenInfo info, QString query);
 
     // ---- what every screen supplies
     virtual QWidget* keyField() const = 0;
@@ -78,20 +70,26 @@ protected:
     // View All: opens the screen's list screen through its LookUp with this screen.
     virtual void openList() = 0;
 
-    // ---- opening steps a screen may fill in
-    virtual void fillLists() {}   // step 5: the lists' fixed contents
-    virtual void setDefaults() {} // step 7: pickers, help icons
+    // ---- opening steps (a screen may fill in fillLists and setDefaults too)
+    // MenuHide, ActiveScreen, browsing, the ten hotkeys.
+    void enter() override;
+    // modFrmSettings.
+    void setPictures() override;
+    // The screen's other record sets, then the browse record set.
+    bool openSets() override;
+    // The first row, the check record set, the keyboard in the key field.
+    void showRows() override;
     // Before the browse record set opens: other record sets the screen needs. False closes the screen.
     virtual bool openOtherSets() { return true; }
     // The browse record set has rows; called before the first row is shown.
     virtual void browseSetLoaded() {}
 
     // ---- fields
-    // Column `column` of the table is shown in and written from `control` (as text).
-    void bind(int column, QWidget* control);
-    // The same with the conversions between the stored value and the control's text.
-    void bind(int column, QWidget* control, std::function<QString(const Value&)> shown,
-              std::function<Value(const QString&)> stored);
+    // Column `column` of the table is shown in, written from and emptied through `field` (see Field for
+    // text boxes, lists, dates, times, option groups and enciphered columns).
+    void bind(int column, Field field);
+    // The same for a text box, combo box or text edit holding the column as text.
+    void bind(int column, QWidget* control) { bind(column, Field::text(control)); }
     // Writes the controls into the current row (save step 3). The default writes every binding.
     virtual void writeRecord();
     enum class Emptying { ForNew, ForCancel, AfterLastDelete };
@@ -130,21 +128,22 @@ protected:
     // Puts a label and a control (and a help icon) at a row and a column pair of the field grid.
     void placeField(int row, int column, const QString& label, QWidget* control, QWidget* help = nullptr);
 
-    // Text of a line edit, combo box or text edit; and setting and emptying it.
-    static QString textOf(const QWidget* control);
-    static void setTextOf(QWidget* control, const QString& text);
-    static void emptyControl(QWidget* control);
     // Every input control of the screen (text boxes, combo boxes, text edits).
     QList<QWidget*> inputControls() const;
 
 private:
     struct Binding {
         int column;
-        QWidget* control;
-        std::function<QString(const Value&)> shown;
-        std::function<Value(const QString&)> stored;
+        Field field;
     };
 
+    // Runs toolbar button `button` (1 to 10) if it is shown: the one guard of every command and hotkey.
+    void command(int button);
+    void moveFirst();
+    void movePrevious();
+    void moveNext();
+    void moveLast();
+    void doViewall();
     void navigate(int button);
     void doAddnew();
     void doEdit();
@@ -165,7 +164,7 @@ private:
         QPointer<QWidget> focus;
     };
 
-    RecordScreenInfo info_;
+    QString query_;
     // The duplicate test the checks of the save in progress ran, if any.
     std::optional<DuplicateTest> duplicateTest_;
     Recordset rs_;
@@ -173,6 +172,7 @@ private:
     State state_ = State::Browsing;
     int displaying_ = 0;
     std::vector<Binding> bindings_;
+    PictureRow toolbar_;
     PictureButton* pictures_[10] = {};
     QLabel* label3_;
     QGridLayout* fields_;

@@ -28,17 +28,41 @@ bool OpenWorkingSet(Recordset& rs, const QString& sql, Recordset::Mode mode) {
     return false;
 }
 
-ChildScreen::ChildScreen(const QString& objectName) {
-    setObjectName(objectName);
+bool withRows(Recordset& rs, const std::function<void()>& fill) {
+    bool empty = false;
+    Trapped(TrapWording::DescriptionOnly, [&] {
+        empty = rs.RecordCount() == 0;
+        if (empty)
+            MsgBox(MsgIcon::Exclamation, MsgButtons::Ok, "No Record Warning", "No Record Found");
+        else
+            fill();
+    });
+    return !empty;
+}
+
+ChildScreen::ChildScreen(ScreenInfo info) : info_(std::move(info)) {
+    setObjectName(info_.objectName);
     setAttribute(Qt::WA_DeleteOnClose);
     body_ = new QVBoxLayout(this);
     body_->setContentsMargins(18, TitleBarHeight + 10, 18, 14);
     body_->setSpacing(10);
 }
 
-void ChildScreen::dress(const QString& caption, int heightTwips, int widthTwips) {
-    FormDesign(this, caption, heightTwips, widthTwips);
+bool ChildScreen::load() {
+    enter();
+    dress();
+    fillLists();
+    setPictures();
+    setDefaults();
+    if (!openSets()) return false;
+    showRows();
+    return !closing_;
+}
+
+void ChildScreen::dress() {
+    FormDesign(this, info_.caption, info_.heightTwips, info_.widthTwips);
     CenterForm(this);
+    setAccessibleName(info_.caption.trimmed());
 }
 
 void ChildScreen::closeEvent(QCloseEvent* e) {
@@ -49,7 +73,7 @@ void ChildScreen::closeEvent(QCloseEvent* e) {
     QWidget::closeEvent(e);
 }
 
-void MenuScreen::enterScreen() {
+void MenuScreen::enter() {
     MenuHide();
     ActiveScreen = this;
 }

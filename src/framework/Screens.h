@@ -16,24 +16,53 @@ bool Trapped(TrapWording wording, const std::function<void()>& step);
 // Opens a screen's working record set; when it does not open, the "Database Error" box is shown, the program
 // ends and the result is false.
 bool OpenWorkingSet(Recordset& rs, const QString& sql, Recordset::Mode mode);
+// Runs `fill` when the record set has rows; an empty one answers "No Record Found" (titled "No Record
+// Warning"). A failure shows its description. False when the set is empty.
+bool withRows(Recordset& rs, const std::function<void()>& fill);
+
+// What a screen is: its given name, its title text and its window size (twips).
+struct ScreenInfo {
+    QString objectName;
+    QString caption;
+    int heightTwips = 0;
+    int widthTwips = 0;
+};
 
 // A screen of the program: dressed with the drawn title bar (FormDesign), centred (CenterForm), and
 // unloaded (deleted, with its record sets) when it closes. Its controls sit in body(), below the title bar.
 class ChildScreen : public QWidget {
     Q_OBJECT
 public:
+    // The opening steps, in order: enter, dress, fillLists, setPictures, setDefaults, openSets, showRows.
+    // False when the screen cannot open: a record set did not open (the "Database Error" box has been shown
+    // and the program ends) or the screen closed itself on the way.
+    bool load();
     bool isClosing() const { return closing_; }
+    const ScreenInfo& info() const { return info_; }
 
 protected:
-    explicit ChildScreen(const QString& objectName);
-    // FormDesign with the caption and the size in twips, then CenterForm.
-    void dress(const QString& caption, int heightTwips, int widthTwips);
+    explicit ChildScreen(ScreenInfo info);
+
+    // ---- the opening steps, filled in by the families and their screens
+    virtual void enter() {}
+    // FormDesign with the caption and the size, then CenterForm. The drawn title bar only paints the
+    // caption, so the frame carries it (trimmed) as its accessible name for a screen reader.
+    virtual void dress();
+    virtual void fillLists() {}   // the lists' fixed contents
+    virtual void setPictures() {} // picture buttons: their pictures and tips
+    virtual void setDefaults() {} // pickers to today and the like
+    // The screen's record sets; false when the screen cannot open.
+    virtual bool openSets() { return true; }
+    // What the screen shows first from its record sets, and the control the keyboard starts in.
+    virtual void showRows() {}
+
     QVBoxLayout* body() const { return body_; }
     void closeEvent(QCloseEvent* e) override;
     // The closing steps of the kind of screen; they run once, however often close is asked for.
     virtual void closing() {}
 
 private:
+    ScreenInfo info_;
     QVBoxLayout* body_;
     bool closing_ = false;
 };
@@ -43,8 +72,8 @@ class MenuScreen : public ChildScreen {
     Q_OBJECT
 protected:
     using ChildScreen::ChildScreen;
-    // The first opening steps: MenuHide, then ActiveScreen is this screen.
-    void enterScreen();
+    // MenuHide, then ActiveScreen is this screen.
+    void enter() override;
     // Hides the screen, forgets it as ActiveScreen and shows the menu for CurrentUserType.
     void closing() override;
 };

@@ -44,16 +44,16 @@ void modResizeFlexGrid(QTableWidget* grid, int row, int col) {
     grid->setRowHeight(row, toPixels(height));
 }
 
-bool refuseFutureBirthDate(QDateTimeEdit* picker) {
+bool refuseFutureDate(QDateTimeEdit* picker, MsgIcon icon, const QString& title, const QString& text) {
     if (!picker || picker->date() <= Today()) return false;
-    MsgBox(MsgIcon::None, MsgButtons::Ok, AppTitle, NotBornYetText);
+    MsgBox(icon, MsgButtons::Ok, title, text);
     picker->setDate(Today());
     return true;
 }
 
 void ShowAgeText(QDateTimeEdit* picker, QLineEdit* ageBox) {
     if (!picker) return;
-    refuseFutureBirthDate(picker);
+    refuseFutureDate(picker, MsgIcon::None, AppTitle, NotBornYetText);
     if (ageBox) ageBox->setText(ageText(picker->date(), Today()));
 }
 
@@ -408,8 +408,10 @@ QObject* attachAgeText(QDateTimeEdit* picker, QLineEdit* ageBox) {
     return link;
 }
 
-QObject* attachBirthDateRefusal(QDateTimeEdit* picker) {
+QObject* attachFutureDateRefusal(QDateTimeEdit* picker, MsgIcon icon, const QString& title,
+                                 const QString& text) {
     auto* link = new QObject(picker);
-    QObject::connect(picker, &QDateTimeEdit::dateChanged, link, [picker] { refuseFutureBirthDate(picker); });
+    QObject::connect(picker, &QDateTimeEdit::dateChanged, link,
+                     [picker, icon, title, text] { refuseFutureDate(picker, icon, title, text); });
     return link;
 }

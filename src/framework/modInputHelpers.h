@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Messages.h"
 #include "rules/InputRules.h"
 
 #include <functional>
@@ -36,12 +37,16 @@ void OpenDropDown(QComboBox* box);
 // again (a repeated search) gives the same text and height, never a growing row.
 void modResizeFlexGrid(QTableWidget* grid, int row, int col);
 
+// ---- Dates after today
+
+// A picker showing a date after Today(): the box with `icon`, `title` and `text` (an OK button), and the
+// picker set back to today; returns true. Otherwise returns false and shows nothing.
+bool refuseFutureDate(QDateTimeEdit* picker, MsgIcon icon, const QString& title, const QString& text);
+
 // ---- Age text of a date of birth
 
-// A picker showing a date after Today(): the message above, the picker set back to today; returns true.
-// Otherwise returns false and shows nothing.
-bool refuseFutureBirthDate(QDateTimeEdit* picker);
-// The refusal, then the age of the picker's date written into ageBox.
+// The refusal of a date of birth after today (NotBornYetText, no icon, the application title), then the
+// age of the picker's date written into ageBox.
 void ShowAgeText(QDateTimeEdit* picker, QLineEdit* ageBox);
 
 // ---- Adapters: attach a rule to a control
@@ -61,5 +66,6 @@ QObject* attachAutoComplete(QComboBox* box, bool allowFreeText, std::function<bo
 // On every change of the picker's date (programmatic ones included: block its signals to set it quietly):
 // ShowAgeText into ageBox.
 QObject* attachAgeText(QDateTimeEdit* picker, QLineEdit* ageBox);
-// On every change of the picker's date: only the future-date refusal (the age is not touched).
-QObject* attachBirthDateRefusal(QDateTimeEdit* picker);
+// On every change of the picker's date: only the refusal of a date after today (refuseFutureDate).
+QObject* attachFutureDateRefusal(QDateTimeEdit* picker, MsgIcon icon, const QString& title,
+                                 const QString& text);

@@ -1,6 +1,7 @@
 #include "patients/PatientRegistration.h"
 
 #include "data/Environment.h"
+#include "framework/Controls.h"
 #include "framework/DatePicker.h"
 #include "framework/modInputHelpers.h"
 #include "rules/Formats.h"
@@ -31,29 +32,14 @@ private:
     std::function<void()> then_;
 };
 
-QLineEdit* textBox(const QString& name, QWidget* parent) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    return e;
-}
-
-QComboBox* comboBox(const QString& name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
-}
-
 } // namespace
 
 QString prefixedPatientId(const QString& prefix, const QString& typed) {
     return typed.trimmed().startsWith(prefix) ? typed : prefix + typed;
 }
 
-PatientRegistration::PatientRegistration(const QString& objectName, const QString& prefix,
-                                         RecordScreenInfo info)
-    : RecordScreen(objectName, std::move(info)), prefix_(prefix) {
+PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const QString& prefix)
+    : RecordScreen(std::move(info), std::move(query)), prefix_(prefix) {
     QWidget* area = fields()->parentWidget();
     // Created in the order the Tab key walks them.
     auto* idBox = new QWidget(area);
@@ -64,18 +50,18 @@ PatientRegistration::PatientRegistration(const QString& objectName, const QStrin
     lblPrefix->setObjectName("lblPrefix");
     lblPrefix->setToolTip("Stored in front of the number you type");
     lblPrefix->hide();
-    cmbPatientID = comboBox("cmbPatientID", idBox);
+    cmbPatientID = editableCombo("cmbPatientID", idBox);
     idRow->addWidget(lblPrefix);
     idRow->addWidget(cmbPatientID, 1);
     txtFirstName = textBox("txtFirstName", area);
     txtLastName = textBox("txtLastName", area);
-    cmbSex = comboBox("cmbSex", area);
-    cmbMartialStatus = comboBox("cmbMartialStatus", area);
+    cmbSex = editableCombo("cmbSex", area);
+    cmbMartialStatus = editableCombo("cmbMartialStatus", area);
     txtAge = textBox("txtAge", area);
     txtMobilePhone = textBox("txtMobilePhone", area);
     txtHomePhone = textBox("txtHomePhone", area);
     txtPagerNumber = textBox("txtPagerNumber", area);
-    DTPicker1 = new DatePicker("DTPicker1", area);
+    DTPicker1 = datePicker("DTPicker1", area);
     txtAddress = textBox("txtAddress", area);
     txtEmailId = textBox("txtEmailId", area);
     Picture12 = helpIcon("Picture12", "Last Name May be Your Initial or Father Name ", this);
@@ -98,8 +84,7 @@ PatientRegistration::PatientRegistration(const QString& objectName, const QStrin
     fields()->setColumnMinimumWidth(2, 24);
     fields()->setColumnMinimumWidth(3, 110);
 
-    bind(0, cmbPatientID, {},
-         [this](const QString& t) { return Value::text(prefixedPatientId(prefix_, t)); });
+    bind(0, Field::text(cmbPatientID, [this](const QString& t) { return prefixedPatientId(prefix_, t); }));
     bind(1, txtFirstName);
     bind(3, cmbSex);
     bind(4, txtMobilePhone);
@@ -114,7 +99,7 @@ PatientRegistration::PatientRegistration(const QString& objectName, const QStrin
     attachAutoComplete(cmbMartialStatus, false);
     // Free IDs may be typed; the list completes them only while a record is being added or edited.
     attachAutoComplete(cmbPatientID, true, [this] { return state() != State::Browsing; });
-    attachBirthDateRefusal(DTPicker1);
+    attachFutureDateRefusal(DTPicker1, MsgIcon::None, AppTitle, NotBornYetText);
     caretToEndOnFocus(txtEmailId);
 
     connect(cmbPatientID, &QComboBox::editTextChanged, this, [this] { chooseId(); });

@@ -22,7 +22,8 @@ public:
     const QString& prefix() const { return prefix_; }
 
 protected:
-    PatientRegistration(const QString& objectName, const QString& prefix, RecordScreenInfo info);
+    // `query` is what both record sets run; `prefix` goes in front of every stored ID.
+    PatientRegistration(ScreenInfo info, QString query, const QString& prefix);
 
     QWidget* keyField() const override;
     bool checks() override;

@@ -3,9 +3,9 @@
 #include "patients/frmViewOutPatientDetails.h"
 
 frmAddOutPatient::frmAddOutPatient()
-    : PatientRegistration("frmAddOutPatient", "OP",
-                          {"                        Add New Out-Patient Details", 4800, 10995,
-                           "SELECT * FROM SettingsOutPatient Order by EmployeeID"}) {}
+    : PatientRegistration(
+          {"frmAddOutPatient", "                        Add New Out-Patient Details", 4800, 10995},
+          "SELECT * FROM SettingsOutPatient Order by EmployeeID", "OP") {}
 
 void frmAddOutPatient::openList() {
     if (auto* list = LoadedScreen<frmViewOutPatientDetails>()) list->LookUp(this);

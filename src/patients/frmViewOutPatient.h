@@ -1,9 +1,9 @@
 #pragma once
 
-#include "patients/PatientLists.h"
+#include "framework/SearchScreen.h"
 
 // The search of an out-patient by name.
-class frmViewOutPatient : public PatientSearchScreen {
+class frmViewOutPatient : public SearchScreen {
     Q_OBJECT
 public:
     frmViewOutPatient();

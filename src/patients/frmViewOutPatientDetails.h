@@ -1,9 +1,9 @@
 #pragma once
 
-#include "patients/PatientLists.h"
+#include "framework/GridListScreen.h"
 
 // The list of all out-patients, opened by View All of the registration screen.
-class frmViewOutPatientDetails : public PatientListScreen {
+class frmViewOutPatientDetails : public GridListScreen {
     Q_OBJECT
 public:
     frmViewOutPatientDetails();

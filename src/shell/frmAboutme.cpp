@@ -16,7 +16,7 @@ QStringList libraryLines() {
             QString("OpenSSL %1 \u2013 Apache License 2.0").arg(OpenSSL_version(OPENSSL_VERSION_STRING))};
 }
 
-frmAboutme::frmAboutme() : InfoScreen("frmAboutme", "          About Sanavo", 5430, 7290) {
+frmAboutme::frmAboutme() : InfoScreen({"frmAboutme", "          About Sanavo", 5430, 7290}) {
     addLine("lblTitle", AppTitle, 24, true);
     addLine("lblVersion", versionText(), 14);
     addLine("lblPurpose", "The front office of a small hospital: patients, bills, reports and the "

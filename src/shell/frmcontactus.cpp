@@ -4,7 +4,7 @@
 
 #include <QVBoxLayout>
 
-frmcontactus::frmcontactus() : InfoScreen("frmcontactus", "          Contact Us", 4200, 6780) {
+frmcontactus::frmcontactus() : InfoScreen({"frmcontactus", "          Contact Us", 4200, 6780}) {
     addLine("lblHospitalName", HospitalName(), 18, true);
     addLine("lblHospitalAddress", HospitalAddress());
     addLine("lblHospitalPhone", "Phone: " + HospitalPhone());

@@ -316,7 +316,7 @@ TEST_F(WidgetsTest, AgeFollowsThePickerAndAFutureDateIsRefused) {
 
     // The same picker used for refusal only leaves the age alone.
     QDateEdit patientPicker(QDate(2026, 12, 7));
-    attachBirthDateRefusal(&patientPicker);
+    attachFutureDateRefusal(&patientPicker, MsgIcon::None, AppTitle, NotBornYetText);
     age->setText("40");
     patientPicker.setDate(QDate(2027, 1, 1));
     EXPECT_EQ(messages.count(), 2u);

@@ -19,8 +19,8 @@ namespace {
 class LabScreen : public RecordScreen {
 public:
     LabScreen()
-        : RecordScreen("frmTestLab",
-                       {"      Test Lab", 6300, 10995, "SELECT * FROM SettingsLab Order by Description"}) {
+        : RecordScreen({"frmTestLab", "      Test Lab", 6300, 10995},
+                       "SELECT * FROM SettingsLab Order by Description") {
         txtDescription = new QLineEdit(fields()->parentWidget());
         txtDescription->setObjectName("txtDescription");
         txtPassword = new QLineEdit(fields()->parentWidget());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/AppFixture.h"
+#include "support/ScreenDriver.h"
 
 #include "data/ProgramState.h"
 #include "patients/frmAddOutPatient.h"
@@ -10,23 +10,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-// An application folder with the delivered database, connected; screens opened by a test are closed and
-// unloaded when it ends.
-class PatientTest : public AppTest {
+// The out-patient screens' own tests: what the family rows cannot say.
+class PatientTest : public ConnectedAppTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        connect();
-    }
-    void TearDown() override {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
-        AppTest::TearDown();
-    }
-
     // An out-patient row stored behind the screen's back.
     void addPatient(const QString& id, const QString& name, const QString& sex = "Male",
                     const QString& phone = "9840012345", const QString& age = "30",

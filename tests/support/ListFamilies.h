@@ -1,0 +1,144 @@
+#pragma once
+
+// The list screen and search screen families, each tested once over all its rows. A test program
+// includes this header once and instantiates the suites with its screens' rows (see RecordFamily.h).
+
+#include "data/ProgramState.h"
+#include "framework/FlexGrid.h"
+#include "framework/Screens.h"
+#include "support/ScreenDriver.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+#include <QTest>
+
+// Rows stored behind the screens' back, in table order.
+struct StoredRows {
+    QString table;
+    QStringList columns;
+    std::vector<QStringList> values;
+};
+
+struct ListFamilyRow {
+    std::string name;
+    std::function<ListScreen*()> load; // loaded as its caller's View All loads it
+    QString caption;
+    StoredRows stored;
+    QStringList headings;
+    std::vector<int> widthsTwips;
+    std::vector<QStringList> shown; // the grid rows below the headings
+};
+// A row is named by its name in test output.
+inline void PrintTo(const ListFamilyRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ListFamily : public ConnectedAppTest, public testing::WithParamInterface<ListFamilyRow> {
+public:
+    static std::string rowName(const testing::TestParamInfo<ListFamilyRow>& info) { return info.param.name; }
+
+protected:
+    void store(const StoredRows& r) {
+        for (const QStringList& v : r.values)
+            insertRow(r.table, r.columns, v);
+    }
+};
+
+TEST_P(ListFamily, ListsEveryRowInTableOrderAndRefusesASecondRequestWhileOpen) {
+    const ListFamilyRow& row = GetParam();
+    store(row.stored);
+    QWidget caller;
+    ListScreen* list = row.load();
+    ASSERT_NE(list, nullptr);
+    list->LookUp(&caller);
+    ScreenDriver d(list);
+    EXPECT_EQ(list->windowTitle(), row.caption);
+    EXPECT_EQ(list->caller(), &caller);
+    EXPECT_FALSE(caller.isEnabled());
+    EXPECT_EQ(messages.count(), 0u);
+    auto* grid = d.control<FlexGrid>("MSFlexGrid1");
+    ASSERT_EQ(grid->Rows(), int(row.shown.size()) + 1);
+    EXPECT_EQ(d.gridRow("MSFlexGrid1", 0), row.headings);
+    for (int c = 0; c < int(row.widthsTwips.size()); ++c)
+        EXPECT_EQ(grid->colWidthTwips(c), row.widthsTwips[size_t(c)]) << c;
+    for (int r = 0; r < int(row.shown.size()); ++r)
+        EXPECT_EQ(d.gridRow("MSFlexGrid1", r + 1), row.shown[size_t(r)]) << r;
+
+    list->LookUp(&caller);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{
+                                    {MsgIcon::None, MsgButtons::Ok, "Sanavo",
+                                     row.caption + " already in use.\r\nPlease complete prvious request."}}));
+    EXPECT_EQ(list->caller(), &caller);
+    list->close();
+    EXPECT_TRUE(caller.isEnabled());
+}
+
+TEST_P(ListFamily, AnEmptyTableSaysNoRecordFound) {
+    ListScreen* list = GetParam().load();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{{MsgIcon::Exclamation, MsgButtons::Ok,
+                                                               "No Record Warning", "No Record Found"}}));
+}
+
+struct SearchFamilyRow {
+    std::string name;
+    std::function<QWidget*()> open; // as the menu opens it
+    QString caption;
+    StoredRows stored;
+    QStringList names; // the name list, in table order
+    QStringList headings;
+    QString found;     // a name typed with blanks around it
+    QStringList shown; // what the grid then shows of the last row of that name
+    QString nameTip;   // the help icon's tip
+    QString searchTip; // the search picture's tip
+    QString emptyText; // an empty name
+    QString notFoundText;
+};
+// A row is named by its name in test output.
+inline void PrintTo(const SearchFamilyRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class SearchFamily : public ConnectedAppTest, public testing::WithParamInterface<SearchFamilyRow> {
+public:
+    static std::string rowName(const testing::TestParamInfo<SearchFamilyRow>& info) {
+        return info.param.name;
+    }
+};
+
+TEST_P(SearchFamily, FindsTheLastRowOfTheNameAndSaysWhenThereIsNone) {
+    const SearchFamilyRow& row = GetParam();
+    for (const QStringList& v : row.stored.values)
+        insertRow(row.stored.table, row.stored.columns, v);
+    QWidget* screen = row.open();
+    ASSERT_NE(screen, nullptr);
+    ScreenDriver d(screen);
+    EXPECT_EQ(screen->windowTitle(), row.caption);
+    EXPECT_EQ(ActiveScreen.data(), screen);
+    EXPECT_EQ(messages.count(), 0u);
+    auto* names = d.control<QComboBox>("cmbEmpName");
+    QStringList items;
+    for (int i = 0; i < names->count(); ++i)
+        items << names->itemText(i);
+    EXPECT_EQ(items, row.names);
+    EXPECT_EQ(names->currentText(), "");
+    EXPECT_EQ(d.gridRow("MSFlexGrid1", 0), row.headings);
+    EXPECT_EQ(d.control("Picture1")->toolTip(), row.searchTip);
+    EXPECT_EQ(d.control("Picture11")->toolTip(), row.nameTip);
+
+    d.click("Picture1");
+    names->setEditText(" " + row.found + " ");
+    d.click("Picture1");
+    EXPECT_EQ(d.gridRow("MSFlexGrid1", 1), row.shown);
+    names->setEditText(row.found.toLower() + "x");
+    d.click("Picture1");
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{
+                                    {MsgIcon::None, MsgButtons::Ok, "Sanavo", row.emptyText},
+                                    {MsgIcon::Critical, MsgButtons::Ok, "Warning", row.notFoundText}}));
+}
+
+TEST_P(SearchFamily, AnEmptyTableSaysNoRecordFound) {
+    EXPECT_NE(GetParam().open(), nullptr);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{{MsgIcon::Exclamation, MsgButtons::Ok,
+                                                               "No Record Warning", "No Record Found"}}));
+}
