@@ -74,6 +74,12 @@ QString formatDate(const QDate& date) {
     return date.isValid() ? date.toString("dd/MM/yyyy") : QString();
 }
 
+QString formatPlainTotal(double value) {
+    // Fifteen significant digits, as far as a stored double carries; -0 is written as 0.
+    const QString digits = QString::number(value == 0 ? 0.0 : value, 'g', 15);
+    return value < 0 ? digits : " " + digits;
+}
+
 QString formatSerial(int number) {
     const QString digits = QString::number(std::abs(static_cast<long long>(number))).rightJustified(2, '0');
     return number < 0 ? "-" + digits : digits;

@@ -21,6 +21,9 @@ double numericValue(const Value& value);
 
 // Dates on paper: "dd/mm/yyyy". An invalid date gives an empty text.
 QString formatDate(const QDate& date);
+// A total written as the program writes a plain number into a text: no fixed decimals, a leading blank
+// where a minus sign would stand (" 150.5", " 0", "-20.25").
+QString formatPlainTotal(double value);
 
 // Pattern "00": at least two digits ("01", "99", "100").
 QString formatSerial(int number);

@@ -52,3 +52,12 @@ TEST(PaperFormats, DatesAndSerials) {
     for (const auto& [n, text] : serials)
         EXPECT_EQ(formatSerial(n), text) << n;
 }
+
+TEST(PlainTotal, LeadingBlankWhereTheSignWouldStand) {
+    const Cases<double, const char*> cases = {
+        {150.5, " 150.5"},           {0, " 0"},     {-0.0, " 0"}, {-20.25, "-20.25"},
+        {1234567.89, " 1234567.89"}, {100, " 100"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatPlainTotal(value), text) << value;
+}
