@@ -40,7 +40,6 @@ class ChromeTest : public AppTest {
 protected:
     void TearDown() override {
         setDesktopWorkArea(std::nullopt);
-        setScreenHost(nullptr);
         AppTest::TearDown();
     }
 };
@@ -106,22 +105,6 @@ TEST_F(ChromeTest, FormDesignDressesATopLevelScreenAndDressingAgainKeepsOneTitle
     EXPECT_EQ(screen.closings, 2);
 }
 
-TEST_F(ChromeTest, ScreensOpenInsideTheMainWindowWhenThereIsOne) {
-    QWidget host;
-    host.resize(1000, 700);
-    host.show();
-    setScreenHost(&host);
-    auto* screen = new CountingScreen;
-    FormDesign(screen, "  Screen", 3000, 6000);
-    screen->show();
-    EXPECT_EQ(screen->parentWidget(), &host);
-    EXPECT_FALSE(screen->isWindow());
-    EXPECT_TRUE(screen->isVisible());
-    titleBarOf(screen)->closeControl()->click();
-    EXPECT_EQ(screen->closings, 1);
-    EXPECT_FALSE(screen->isVisible());
-}
-
 TEST_F(ChromeTest, ScreensAreDraggedByTheirBodyButNotByTheirControls) {
     QWidget screen;
     FormDesign(&screen, "  Drag", 3000, 6000);
@@ -171,14 +154,6 @@ TEST_F(ChromeTest, TitlebarStyleReportsAndChangesOnlyWhatIsAsked) {
     EXPECT_TRUE(dragsByBody(&w));
     style.AutoDrag(false);
     EXPECT_FALSE(dragsByBody(&w));
-}
-
-TEST_F(ChromeTest, CloseAndMinimiseCommandsAreTrimmedAndCaseInsensitive) {
-    EXPECT_TRUE(isChromeCommand("Close", "Close"));
-    EXPECT_TRUE(isChromeCommand("  cLOSE \t", "Close"));
-    EXPECT_TRUE(isChromeCommand("MINIMIZE", "Minimize"));
-    EXPECT_FALSE(isChromeCommand("Closed", "Close"));
-    EXPECT_FALSE(isChromeCommand("", "Close"));
 }
 
 TEST_F(ChromeTest, OpacityIsSetFromALevelOf0To255WhereTheWindowSystemBlendsWindows) {

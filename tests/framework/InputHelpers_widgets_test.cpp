@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
@@ -92,6 +91,8 @@ TEST_F(WidgetsTest, TextBoxesTakeOnlyWhatTheirRuleAcceptsTypedPastedDroppedOrCom
     EXPECT_EQ(name->cursorPosition(), 0);
     press(Qt::Key_Delete);
     EXPECT_EQ(name->text(), "bxcD");
+    press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(name->selectedText(), "bxcD");
 
     name->clear();
     QGuiApplication::clipboard()->setText("O'Neil 3");
@@ -152,45 +153,6 @@ TEST_F(WidgetsTest, TextBoxesTakeOnlyWhatTheirRuleAcceptsTypedPastedDroppedOrCom
     EXPECT_EQ(amount->text(), "9.1");
 }
 
-namespace {
-// As a record screen does: the box hands CTRL+V to the window's hotkey instead of pasting.
-struct HandsPasteToWindow : QObject {
-    bool eventFilter(QObject*, QEvent* e) override {
-        return e->type() == QEvent::ShortcutOverride &&
-               static_cast<QKeyEvent*>(e)->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_V);
-    }
-};
-} // namespace
-
-TEST_F(WidgetsTest, ControlKeysAreLeftToTheBoxAndTheWindow) {
-    auto* name = add<QLineEdit>();
-    auto* other = add<QLineEdit>();
-    attachNameOnly(name);
-    attachNameOnly(other);
-    HandsPasteToWindow handsPaste;
-    other->installEventFilter(&handsPaste);
-    int saves = 0, views = 0;
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &window);
-    QObject::connect(save, &QShortcut::activated, [&saves] { ++saves; });
-    auto* view = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_V), &window);
-    QObject::connect(view, &QShortcut::activated, [&views] { ++views; });
-    show(name);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-
-    type("Asha");
-    press(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(name->selectedText(), "Asha");
-    press(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(saves, 1);
-    EXPECT_EQ(name->text(), "Asha");
-
-    QGuiApplication::clipboard()->setText("Ravi");
-    other->setFocus();
-    press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(views, 1);
-    EXPECT_EQ(other->text(), "");
-}
-
 TEST_F(WidgetsTest, TypeAheadCompletesTypedOrPastedTextInTheOpenListAndClearsOnUnknownText) {
     auto* sex = add<QComboBox>();
     sex->addItems({"Male", "Female"});
@@ -209,11 +171,6 @@ TEST_F(WidgetsTest, TypeAheadCompletesTypedOrPastedTextInTheOpenListAndClearsOnU
     type("x");
     EXPECT_EQ(sex->lineEdit()->text(), "") << "a character no item continues with clears the box";
     EXPECT_TRUE(listOpen(sex));
-    type("m");
-    EXPECT_EQ(sex->lineEdit()->selectedText(), "ale");
-    press(Qt::Key_Backspace);
-    EXPECT_EQ(sex->currentText(), "M");
-    EXPECT_FALSE(sex->lineEdit()->hasSelectedText());
 
     sex->hidePopup();
     sex->setEditText("");
@@ -236,11 +193,6 @@ TEST_F(WidgetsTest, TypeAheadCompletesTypedOrPastedTextInTheOpenListAndClearsOnU
     press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(sex->currentText(), "Female");
     EXPECT_EQ(sex->currentIndex(), 1);
-    sex->hidePopup();
-    sex->setEditText("");
-    QGuiApplication::clipboard()->setText("xyz");
-    press(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(sex->currentText(), "");
 }
 
 TEST_F(WidgetsTest, TypeAheadWithFreeTextAndOnlyWhileActive) {

@@ -2,7 +2,6 @@
 
 #include "framework/FlexGrid.h"
 #include "patients/frmViewOutPatient.h"
-#include "patients/frmViewOutPatientDetails.h"
 
 TEST_F(PatientTest, TheSearchRunsFromTheKeyboard) {
     addPatient("OP1", "Anil");
@@ -29,10 +28,4 @@ TEST_F(PatientTest, TheSearchRunsFromTheKeyboard) {
     QTest::keyClick(keyboard(), Qt::Key_Space);
     EXPECT_EQ(grid->TextMatrix(1, 0), "OP2");
     EXPECT_EQ(messages.count(), 0u);
-}
-
-TEST_F(PatientTest, TheSearchScreenEndsTheProgramWhenItsTableIsMissing) {
-    execSql(dbPath(), "DROP TABLE SettingsOutPatient");
-    EXPECT_EQ(ShowScreen<frmViewOutPatient>(), nullptr);
-    expectDatabaseErrorEnd();
 }

@@ -17,12 +17,11 @@ protected:
     void addPatient(const QString& id, const QString& name, const QString& sex = "Male",
                     const QString& phone = "9840012345", const QString& age = "30",
                     const QString& address = "12 Lake Road", const QString& location = "Kandy") {
-        execSql(dbPath(),
-                QString("INSERT INTO SettingsOutPatient (EmployeeID, FirstName, Sex, MobilePhone, Age, "
-                        "Address, Location) VALUES ('%1', '%2', '%3', '%4', '%5', '%6', '%7')")
-                    .arg(id, name, sex, phone, age, address, location));
+        insertRow("SettingsOutPatient",
+                  {"EmployeeID", "FirstName", "Sex", "MobilePhone", "Age", "Address", "Location"},
+                  {id, name, sex, phone, age, address, location});
     }
-    int patientRows() { return querySql(dbPath(), "SELECT COUNT(*) FROM SettingsOutPatient").toInt(); }
+    int patientRows() { return rowCount("SettingsOutPatient"); }
 
     // Opens the registration screen as the menu does and makes it the active window.
     frmAddOutPatient* openScreen() {
@@ -30,47 +29,29 @@ protected:
         if (s) activate(s);
         return s;
     }
-    static void activate(QWidget* w) {
-        w->show();
-        w->activateWindow();
-        QApplication::setActiveWindow(w);
-        (void)QTest::qWaitForWindowActive(w, 1000);
+    static void activate(QWidget* w) { ScreenDriver(w).activate(); }
+    template <class T> static T* control(QWidget* s, const QString& name) {
+        return ScreenDriver(s).control<T>(name);
     }
-
-    template <class T> static T* control(QWidget* screen, const QString& name) {
-        T* c = screen->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-    static QString text(QWidget* screen, const QString& name) {
-        QWidget* w = screen->findChild<QWidget*>(name);
-        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-        if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
-        ADD_FAILURE() << "no text control " << name.toStdString();
-        return {};
-    }
-    // Types into a control as the operator does, key by key (the control's filters apply).
-    static void type(QWidget* screen, const QString& name, const QString& keys) {
-        QWidget* w = screen->findChild<QWidget*>(name);
-        ASSERT_NE(w, nullptr) << name.toStdString();
-        w->setFocus();
-        QTest::keyClicks(w, keys);
+    static QString text(QWidget* s, const QString& name) { return ScreenDriver(s).text(name); }
+    static void type(QWidget* s, const QString& name, const QString& keys) {
+        ScreenDriver(s).type(name, keys);
     }
     static void click(RecordScreen* s, int picture) {
-        ASSERT_NE(s->picture(picture), nullptr);
         QTest::mouseClick(s->picture(picture), Qt::LeftButton);
     }
     static void ctrl(QWidget* target, Qt::Key key) { QTest::keyClick(target, key, Qt::ControlModifier); }
 
     // Fills every field of a new patient (the ID as typed).
     static void fillPatient(QWidget* s, const QString& id, const QString& name = "Asha") {
-        type(s, "cmbPatientID", id);
-        type(s, "txtFirstName", name);
-        type(s, "cmbSex", "F");
-        type(s, "txtMobilePhone", "0771234567");
-        type(s, "txtAge", "41");
-        type(s, "txtAddress", "3 Hill Street");
-        type(s, "txtEmailId", "Galle");
+        const ScreenDriver d(s);
+        d.type("cmbPatientID", id);
+        d.type("txtFirstName", name);
+        d.type("cmbSex", "F");
+        d.type("txtMobilePhone", "0771234567");
+        d.type("txtAge", "41");
+        d.type("txtAddress", "3 Hill Street");
+        d.type("txtEmailId", "Galle");
     }
     static QStringList items(QComboBox* c) {
         QStringList l;
@@ -81,18 +62,15 @@ protected:
     static bool shown(RecordScreen* s, int picture) { return !s->picture(picture)->isHidden(); }
     // The last box shown had this icon, title and text (and an OK button unless it asked).
     void expectLastBox(MsgIcon icon, const QString& title, const QString& text) {
-        ASSERT_GT(messages.count(), 0u);
-        const RecordedMessage m = messages.last();
-        EXPECT_EQ(m.icon, icon);
-        EXPECT_EQ(m.title, title);
-        EXPECT_EQ(m.text, text);
-        EXPECT_EQ(m.buttons, icon == MsgIcon::Question ? MsgButtons::YesNo : MsgButtons::Ok);
+        EXPECT_EQ(messages.last(),
+                  (RecordedMessage{icon, icon == MsgIcon::Question ? MsgButtons::YesNo : MsgButtons::Ok,
+                                   title, text}));
     }
     // A screen whose table is missing told so once and ended the program.
     void expectDatabaseErrorEnd() {
-        ASSERT_EQ(messages.count(), 1u);
-        expectLastBox(MsgIcon::Critical, "Database Error",
-                      "Database Error. Please Check the database and try again");
+        EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{
+                                        {MsgIcon::Critical, MsgButtons::Ok, "Database Error",
+                                         "Database Error. Please Check the database and try again"}}));
         EXPECT_EQ(programEnds, 1);
     }
 };

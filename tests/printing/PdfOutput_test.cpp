@@ -75,39 +75,6 @@ protected:
     }
 };
 
-TEST_F(PdfOutputTest, ReportReadBackStandsWhereTheTwipsSay) {
-    writeIni(folder(), "Output=pdf\nPdfFolder=prints");
-    const auto rows = lines(45);
-    double total = 0;
-    for (const ReportLine& l : rows)
-        total = roundAmount(total + numericValue(l.amount));
-    const ReportLayout layout = ReportLayout::daily("CASH COLLECTION OUT-PATIENT BILL REPORT",
-                                                    QDate(2026, 12, 7), "Bill_No - Patient Name ");
-    ASSERT_TRUE(printReport(rows, layout, total));
-    EXPECT_EQ(messages.count(), 0u);
-
-    const QStringList files = pdfFiles(folder() + "/prints");
-    ASSERT_EQ(files.size(), 2);
-    const auto first = pdfWords(folder() + "/prints/" + files[0]);
-    const auto second = pdfWords(folder() + "/prints/" + files[1]);
-
-    const std::vector<At> onFirst = {
-        {"St.", 4400, 1300},  {"12,", 4200, 1700},         {"Ph", 5000, 2100},      {"Date", 9200, 2600},
-        {"CASH", 3000, 3200}, {"Sl", 800, 4400},           {"Bill_No", 4000, 4400}, {"Amount.", 9200, 4400},
-        {"01", 800, 5000},    {"1-Name1-OP1", 4000, 5000}, {"39", 800, 12600},
-    };
-    expectAt(first, onFirst);
-    // "100.25" right-aligned at 10000: its first character 5 steps of 110 to the left.
-    expectRightAligned(first, "100.25", 10000, 5000);
-    expectRightAligned(first, "109.75", 10000, 12600);
-    EXPECT_EQ(findWord(first, "40"), nullptr);
-
-    expectAt(second, {{"Page", 4500, 500}, {"40", 800, 1000}, {"45", 800, 2000}});
-    expectRightAligned(second, "111.25", 10000, 2000);
-    expectRightAligned(second, "Total : " + formatAmount(total), 10000, 2200 + 1000 + 500);
-    EXPECT_EQ(findWord(second, "Sl"), nullptr);
-}
-
 TEST_F(PdfOutputTest, TwipsMapExactlyAtAnyResolution) {
     for (const int dpi : {72, 300, 600, 1200, 1440}) {
         const QString dir = folder() + QString("/dpi%1").arg(dpi);

@@ -20,11 +20,6 @@ using PrintSettingsTest = AppTest;
     EXPECT_EQ(printerOutput(), output);                                                                      \
     EXPECT_EQ(pdfFolder(), pdf)
 
-TEST_F(PrintSettingsTest, DeliveredFileHoldsPlaceholdersAndChoosesAuto) {
-    EXPECT_SETTINGS("Your Hospital Name", "Street, Town, Postal Code", "000 000 0000", PrinterOutput::Auto,
-                    folder() + "/prints");
-}
-
 TEST_F(PrintSettingsTest, TextsArePrintedAsTheInstallerWroteThem) {
     write(folder() + "/sanavo.ini", "\xEF\xBB\xBF; edited by the installer\n"
                                     "[hospital]\n"
