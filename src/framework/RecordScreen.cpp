@@ -152,15 +152,34 @@ void RecordScreen::closing() {
 // ---- commands (each acts only through its shown button)
 
 void RecordScreen::command(int button) {
-    // What each toolbar button runs, Picture1 to Picture10.
-    static void (RecordScreen::*const run[10])() = {
-        &RecordScreen::moveFirst, &RecordScreen::movePrevious, &RecordScreen::moveNext,
-        &RecordScreen::moveLast,  &RecordScreen::doAddnew,     &RecordScreen::doEdit,
-        &RecordScreen::doDelete,  &RecordScreen::doViewall,    &RecordScreen::doSave,
-        &RecordScreen::doCancel,
-    };
     // A hidden button's hotkey does nothing.
-    if (button >= 1 && button <= 10 && !pictures_[button - 1]->isHidden()) (this->*run[button - 1])();
+    if (button < 1 || button > 10 || pictures_[button - 1]->isHidden()) return;
+    // What each toolbar button runs, Picture1 to Picture10.
+    switch (button) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+        navigate(button);
+        break;
+    case 5:
+        doAddnew();
+        break;
+    case 6:
+        doEdit();
+        break;
+    case 7:
+        doDelete();
+        break;
+    case 8:
+        Trapped(TrapWording::DescriptionOnly, [this] { openList(); });
+        break;
+    case 9:
+        doSave();
+        break;
+    default:
+        doCancel();
+    }
 }
 
 void RecordScreen::movef() {
@@ -193,22 +212,6 @@ void RecordScreen::save() {
 }
 void RecordScreen::Cancel() {
     command(10);
-}
-
-void RecordScreen::moveFirst() {
-    navigate(1);
-}
-void RecordScreen::movePrevious() {
-    navigate(2);
-}
-void RecordScreen::moveNext() {
-    navigate(3);
-}
-void RecordScreen::moveLast() {
-    navigate(4);
-}
-void RecordScreen::doViewall() {
-    Trapped(TrapWording::DescriptionOnly, [this] { openList(); });
 }
 
 void RecordScreen::navigate(int button) {

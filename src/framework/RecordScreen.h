@@ -139,11 +139,6 @@ private:
 
     // Runs toolbar button `button` (1 to 10) if it is shown: the one guard of every command and hotkey.
     void command(int button);
-    void moveFirst();
-    void movePrevious();
-    void moveNext();
-    void moveLast();
-    void doViewall();
     void navigate(int button);
     void doAddnew();
     void doEdit();
