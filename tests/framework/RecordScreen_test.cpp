@@ -233,6 +233,18 @@ TEST_F(RecordScreenTest, AKeyHeldElsewhereIsReportedOnceAndItsButtonStillWorks) 
     EXPECT_EQ(querySql(dbPath(), "SELECT Description || Amount FROM SettingsLab"), "ESR90");
 }
 
+TEST_F(RecordScreenTest, WhileAScreenHoldsItsKeysOtherWindowsKeepTheirs) {
+    open();
+    QLineEdit other;
+    other.setText("free");
+    other.show();
+    QApplication::setActiveWindow(&other);
+    other.setFocus();
+    QTest::keyClick(&other, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(other.selectedText(), "free");
+    EXPECT_EQ(screen->state(), RecordScreen::State::Browsing);
+}
+
 TEST_F(RecordScreenTest, TheDispatcherRunsQueuedInputFirstAndOnlyOnAScreenTakingInput) {
     open();
     // A click already queued (New) runs before the hotkey (Save), so the save acts on the new row.
