@@ -1,7 +1,5 @@
 #include "framework/Controls.h"
 
-#include "framework/DatePicker.h"
-
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -17,8 +15,4 @@ QComboBox* editableCombo(const QString& objectName, QWidget* parent) {
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     return c;
-}
-
-DatePicker* datePicker(const QString& objectName, QWidget* parent) {
-    return new DatePicker(objectName, parent);
 }

@@ -2,14 +2,12 @@
 
 #include <QString>
 
-class DatePicker;
 class QComboBox;
 class QLineEdit;
 class QWidget;
 
-// The input controls of the screens, each under its given name.
+// The input controls of the screens, each under its given name (a date picker: DatePicker's own constructor).
 
 QLineEdit* textBox(const QString& objectName, QWidget* parent);
 // A drop-down list whose text may be typed; what is typed never becomes an item.
 QComboBox* editableCombo(const QString& objectName, QWidget* parent);
-DatePicker* datePicker(const QString& objectName, QWidget* parent);

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -23,6 +24,15 @@ QDate storedDate(const Value& v) {
     const QString t = v.toText().trimmed();
     const QDate d = QDate::fromString(t, kDateText);
     return d.isValid() ? d : QDate::fromString(t, Qt::ISODate);
+}
+
+// What an emptied picker shows: a date picker today, a time picker midnight.
+void emptyPicker(QDateTimeEdit* picker) {
+    // A picker cannot be blank: it shows what a new record starts with.
+    if (auto* time = qobject_cast<QTimeEdit*>(picker))
+        time->setTime(QTime(0, 0));
+    else
+        picker->setDate(Today());
 }
 
 } // namespace
@@ -59,14 +69,6 @@ void emptyControl(QWidget* control) {
     } else {
         setTextOf(control, QString());
     }
-}
-
-void emptyPicker(QDateTimeEdit* picker) {
-    // A picker cannot be blank: it shows what a new record starts with.
-    if (auto* time = qobject_cast<QTimeEdit*>(picker))
-        time->setTime(QTime(0, 0));
-    else
-        picker->setDate(Today());
 }
 
 Field Field::text(QWidget* control, std::function<QString(const QString&)> toStored) {

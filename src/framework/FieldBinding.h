@@ -9,7 +9,6 @@
 
 class QAbstractButton;
 class QDateEdit;
-class QDateTimeEdit;
 class QTimeEdit;
 class QWidget;
 
@@ -42,5 +41,3 @@ struct Field {
 QString textOf(const QWidget* control);
 void setTextOf(QWidget* control, const QString& text);
 void emptyControl(QWidget* control);
-// What an emptied picker shows: a date picker today, a time picker midnight.
-void emptyPicker(QDateTimeEdit* picker);

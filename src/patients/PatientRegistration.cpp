@@ -61,7 +61,7 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     txtMobilePhone = textBox("txtMobilePhone", area);
     txtHomePhone = textBox("txtHomePhone", area);
     txtPagerNumber = textBox("txtPagerNumber", area);
-    DTPicker1 = datePicker("DTPicker1", area);
+    DTPicker1 = new DatePicker("DTPicker1", area);
     txtAddress = textBox("txtAddress", area);
     txtEmailId = textBox("txtEmailId", area);
     Picture12 = helpIcon("Picture12", "Last Name May be Your Initial or Father Name ", this);

@@ -1,4 +1,5 @@
 // The out-patient screens' rows in the record, list and search families.
+#include "PatientFixture.h"
 #include "patients/frmAddOutPatient.h"
 #include "patients/frmViewOutPatient.h"
 #include "patients/frmViewOutPatientDetails.h"
@@ -10,24 +11,15 @@ namespace {
 const QStringList kPatientColumns{"EmployeeID", "FirstName", "Sex",     "MobilePhone",
                                   "Age",        "Address",   "Location"};
 
-void fillPatient(const ScreenDriver& d, const QString& id) {
-    d.type("cmbPatientID", id);
-    d.type("txtFirstName", "Asha");
-    d.type("cmbSex", "F");
-    d.type("txtMobilePhone", "0771234567");
-    d.type("txtAge", "41");
-    d.type("txtAddress", "3 Hill Street");
-    d.type("txtEmailId", "Galle");
-}
-
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, RecordFamily,
     testing::Values(RecordFamilyRow{
         "OutPatients", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddOutPatient>()); },
-        "SettingsOutPatient", "EmployeeID", "cmbPatientID", QStringList{"OP1", "OP10", "OP2"}, fillPatient,
-        "12", "OP12", "Please Select the Another Patient Id\r\nThis Patient ID Already Assigned",
+        "SettingsOutPatient", "EmployeeID", "cmbPatientID", QStringList{"OP1", "OP10", "OP2"},
+        [](const ScreenDriver& d, const QString& id) { fillPatient(d.screen(), id); }, "12", "OP12",
+        "Please Select the Another Patient Id\r\nThis Patient ID Already Assigned",
         "frmViewOutPatientDetails"}),
     RecordFamily::rowName);
 

@@ -10,6 +10,18 @@
 #include <QLineEdit>
 #include <QTest>
 
+// Fills every field of a new out-patient (the ID as typed), key by key.
+inline void fillPatient(QWidget* s, const QString& id, const QString& name = "Asha") {
+    const ScreenDriver d(s);
+    d.type("cmbPatientID", id);
+    d.type("txtFirstName", name);
+    d.type("cmbSex", "F");
+    d.type("txtMobilePhone", "0771234567");
+    d.type("txtAge", "41");
+    d.type("txtAddress", "3 Hill Street");
+    d.type("txtEmailId", "Galle");
+}
+
 // The out-patient screens' own tests: what the family rows cannot say.
 class PatientTest : public ConnectedAppTest {
 protected:
@@ -42,17 +54,6 @@ protected:
     }
     static void ctrl(QWidget* target, Qt::Key key) { QTest::keyClick(target, key, Qt::ControlModifier); }
 
-    // Fills every field of a new patient (the ID as typed).
-    static void fillPatient(QWidget* s, const QString& id, const QString& name = "Asha") {
-        const ScreenDriver d(s);
-        d.type("cmbPatientID", id);
-        d.type("txtFirstName", name);
-        d.type("cmbSex", "F");
-        d.type("txtMobilePhone", "0771234567");
-        d.type("txtAge", "41");
-        d.type("txtAddress", "3 Hill Street");
-        d.type("txtEmailId", "Galle");
-    }
     static QStringList items(QComboBox* c) {
         QStringList l;
         for (int i = 0; i < c->count(); ++i)
