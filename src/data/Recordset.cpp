@@ -14,6 +14,12 @@ enum class ColumnKind : unsigned char { Text, Date, Other };
 
 namespace {
 
+const char* const kDeletedRow = "Row handle referred to a deleted row or a row marked for deletion.";
+// Marks a cached rowid whose row is no longer in the table.
+constexpr unsigned long long kGone = ~0ull;
+// A keyed set forgets its pages when they hold more than this.
+constexpr size_t kCacheBytes = 4 * 1024 * 1024;
+
 const char* const kNoCurrentRow = "Either BOF or EOF is True, or the current record has been deleted. "
                                   "Requested operation requires a current record.";
 
@@ -205,6 +211,18 @@ void bindValue(sqlite3_stmt* st, int index, const Value& v, bool dateColumn) {
 
 } // namespace
 
+// The statements that read a keyed set's rows, kept prepared between pages.
+struct Recordset::Reader {
+    Statement range; // the rows whose rowids lie between two keys, in rowid order
+    Statement one;   // the row of one key
+    Reader(sqlite3* db, const QString& table)
+        : range(db, "SELECT rowid, * FROM " + quoted(table) + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid"),
+          one(db, "SELECT rowid, * FROM " + quoted(table) + " WHERE rowid = ?") {}
+};
+
+Recordset::Recordset() = default;
+Recordset::~Recordset() = default;
+
 bool Recordset::Open(const QString& sql, std::shared_ptr<Connection> connection, Mode mode) {
     Close();
     conn_ = std::move(connection);
@@ -217,11 +235,32 @@ bool Recordset::Open(const QString& sql, std::shared_ptr<Connection> connection,
         lastStatement_ = sql;
         return false;
     }
-    if (mode != Mode::Snapshot) {
-        static const QRegularExpression plain(R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)\b)",
-                                              QRegularExpression::CaseInsensitiveOption);
-        const auto m = plain.match(sql);
-        if (m.hasMatch()) table_ = m.captured(1);
+    keyed_ = false;
+    keyTable_.clear();
+    keyQuery_.clear();
+    static const QRegularExpression plain(R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)\b(.*)$)",
+                                          QRegularExpression::CaseInsensitiveOption |
+                                              QRegularExpression::DotMatchesEverythingOption);
+    if (const auto m = plain.match(sql); m.hasMatch()) {
+        if (mode != Mode::Snapshot) table_ = m.captured(1);
+        // Only a filter and an order keep one table row per set row: those sets are read by key.
+        QString rest = m.captured(2).trimmed();
+        while (rest.endsWith(';'))
+            rest = rest.chopped(1).trimmed();
+        static const QRegularExpression filterOrOrder(R"(^((where|order)\b.*)?$)",
+                                                      QRegularExpression::CaseInsensitiveOption |
+                                                          QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression otherClauses(
+            R"(\b(limit|offset|group|having|union|intersect|except|join|select|distinct)\b)",
+            QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression orderBy(R"(\border\s+by\b)", QRegularExpression::CaseInsensitiveOption);
+        if (filterOrOrder.match(rest).hasMatch() && !otherClauses.match(rest).hasMatch()) {
+            keyed_ = true;
+            keyTable_ = m.captured(1);
+            // Rows the order leaves tied come in table order, as a scan of the table gives them.
+            keyQuery_ = "SELECT rowid FROM " + keyTable_ + (rest.isEmpty() ? QString() : " " + rest) +
+                        (orderBy.match(rest).hasMatch() ? ", rowid" : " ORDER BY rowid");
+        }
     }
     open_ = load();
     return open_;
@@ -237,7 +276,22 @@ bool Recordset::load() {
     pos_ = 0;
     onDeleted_ = false;
     edit_ = Edit::None;
+    keys_.clear();
+    forgetPages();
+    reader_.reset();
     try {
+        if (keyed_) {
+            // The columns are the table's; the keys come in the set's order.
+            Statement columns(conn_->handle(), "SELECT * FROM " + quoted(keyTable_));
+            readColumns(columns.st, 0);
+            Statement keys(conn_->handle(), keyQuery_);
+            int rc;
+            while ((rc = sqlite3_step(keys.st)) == SQLITE_ROW)
+                keys_.push_back(sqlite3_column_int64(keys.st, 0));
+            if (rc != SQLITE_DONE) throw DbError(conn_->lastError(), keyQuery_);
+            keys_.shrink_to_fit();
+            return true;
+        }
         QString text = sql_;
         if (IsUpdatable()) {
             // The rowid identifies the row on write-back; it is not one of the set's columns.
@@ -248,15 +302,7 @@ bool Recordset::load() {
         Statement s(conn_->handle(), text);
         const int first = IsUpdatable() ? 1 : 0;
         const int n = sqlite3_column_count(s.st);
-        for (int i = first; i < n; ++i) {
-            names_ << QString::fromUtf8(sqlite3_column_name(s.st, i));
-            const char* decl = sqlite3_column_decltype(s.st, i);
-            const bool date = decl && (qstricmp(decl, "DATE") == 0 || qstricmp(decl, "DATETIME") == 0);
-            isDate_.push_back(date);
-            kinds_.push_back(date                                  ? ColumnKind::Date
-                             : decl && qstricmp(decl, "TEXT") == 0 ? ColumnKind::Text
-                                                                   : ColumnKind::Other);
-        }
+        readColumns(s.st, first);
         int rc;
         while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
             scratch_.clear();
@@ -274,7 +320,94 @@ bool Recordset::load() {
         names_.clear();
         store_.clear();
         rowRef_.clear();
+        keys_.clear();
         return false;
+    }
+}
+
+void Recordset::readColumns(sqlite3_stmt* st, int first) {
+    const int n = sqlite3_column_count(st);
+    for (int i = first; i < n; ++i) {
+        names_ << QString::fromUtf8(sqlite3_column_name(st, i));
+        const char* decl = sqlite3_column_decltype(st, i);
+        const bool date = decl && (qstricmp(decl, "DATE") == 0 || qstricmp(decl, "DATETIME") == 0);
+        isDate_.push_back(date);
+        kinds_.push_back(date                                  ? ColumnKind::Date
+                         : decl && qstricmp(decl, "TEXT") == 0 ? ColumnKind::Text
+                                                               : ColumnKind::Other);
+    }
+}
+
+void Recordset::forgetPages() const {
+    cached_.clear();
+    if (keyed_) store_.clear();
+    cachedRow_ = -1;
+}
+
+const char* Recordset::rowData(int row) const {
+    if (!keyed_) return store_.at(rowRef_[static_cast<size_t>(row)]);
+    const long long key = keys_[static_cast<size_t>(row)];
+    auto at = cached_.find(key);
+    if (at == cached_.end()) {
+        readPage(row);
+        at = cached_.find(key);
+    }
+    if (at == cached_.end() || at->second == kGone) throw DbError(kDeletedRow);
+    return store_.at(at->second);
+}
+
+void Recordset::readPage(int row) const {
+    if (store_.bytes() > kCacheBytes) forgetPages();
+    if (!reader_) reader_ = std::make_unique<Reader>(conn_->handle(), keyTable_);
+    const size_t first = static_cast<size_t>(row - row % PageRows);
+    const size_t end = std::min(first + PageRows, keys_.size());
+    const auto keep = [this](sqlite3_stmt* st, long long key) {
+        scratch_.clear();
+        for (int i = 0; i < FieldCount(); ++i)
+            appendColumn(scratch_, st, i + 1, kinds_[static_cast<size_t>(i)]);
+        cached_[key] = store_.place(scratch_);
+    };
+    const auto failed = [this](Statement& s) {
+        const QString reason = conn_->lastError();
+        sqlite3_reset(s.st);
+        throw DbError(reason, s.sql);
+    };
+    bool ascending = true;
+    for (size_t i = first + 1; i < end && ascending; ++i)
+        ascending = keys_[i] > keys_[i - 1];
+    const long long span = keys_[end - 1] - keys_[first];
+    int rc;
+    if (ascending && span < static_cast<long long>(4 * (end - first) + 64)) {
+        // Keys that follow the table's order: one scan of their stretch of the table, the rows between
+        // them skipped.
+        Statement& s = reader_->range;
+        sqlite3_bind_int64(s.st, 1, keys_[first]);
+        sqlite3_bind_int64(s.st, 2, keys_[end - 1]);
+        size_t next = first;
+        while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+            const long long rowid = sqlite3_column_int64(s.st, 0);
+            for (; next < end && keys_[next] < rowid; ++next)
+                cached_[keys_[next]] = kGone;
+            if (next < end && keys_[next] == rowid) keep(s.st, keys_[next++]);
+        }
+        if (rc != SQLITE_DONE) failed(s);
+        sqlite3_reset(s.st);
+        for (; next < end; ++next)
+            cached_[keys_[next]] = kGone;
+        return;
+    }
+    Statement& s = reader_->one;
+    for (size_t i = first; i < end; ++i) {
+        if (cached_.count(keys_[i])) continue;
+        sqlite3_bind_int64(s.st, 1, keys_[i]);
+        rc = sqlite3_step(s.st);
+        if (rc == SQLITE_ROW)
+            keep(s.st, keys_[i]);
+        else if (rc == SQLITE_DONE)
+            cached_[keys_[i]] = kGone;
+        else
+            failed(s);
+        sqlite3_reset(s.st);
     }
 }
 
@@ -287,6 +420,10 @@ void Recordset::Close() {
     store_.clear();
     rowRef_.clear();
     rowRef_.shrink_to_fit();
+    keys_.clear();
+    keys_.shrink_to_fit();
+    forgetPages();
+    reader_.reset();
     cachedRow_ = -1;
     edit_ = Edit::None;
     pending_.clear();
@@ -349,6 +486,13 @@ void Recordset::MoveLast() {
     pos_ = RecordCount() == 0 ? 0 : RecordCount() - 1;
 }
 
+void Recordset::MoveTo(int index) {
+    requireOpen();
+    commitPending();
+    onDeleted_ = false;
+    pos_ = std::clamp(index, 0, std::max(0, RecordCount() - 1));
+}
+
 void Recordset::MoveNext() {
     requireOpen();
     if (onDeleted_) {
@@ -376,19 +520,20 @@ void Recordset::MovePrevious() {
 const char* Recordset::cell(int row, int pos) const {
     if (cachedRow_ != row) {
         const char* p = rowData(row);
-        const char* start = p;
-        if (IsUpdatable()) getVarint(p);
+        cachedData_ = p;
+        if (rowidInData()) getVarint(p);
         cellOffset_.resize(static_cast<size_t>(FieldCount()));
         for (int i = 0; i < FieldCount(); ++i) {
-            cellOffset_[static_cast<size_t>(i)] = static_cast<unsigned>(p - start);
+            cellOffset_[static_cast<size_t>(i)] = static_cast<unsigned>(p - cachedData_);
             p = skipCell(p);
         }
         cachedRow_ = row;
     }
-    return rowData(row) + cellOffset_[static_cast<size_t>(pos)];
+    return cachedData_ + cellOffset_[static_cast<size_t>(pos)];
 }
 
 long long Recordset::rowidOf(int row) const {
+    if (keyed_) return keys_[static_cast<size_t>(row)];
     const char* p = rowData(row);
     return unzigzag(getVarint(p));
 }
@@ -472,7 +617,7 @@ void Recordset::refreshRow(long long rowid, int row) {
     sqlite3_bind_int64(s.st, 1, rowid);
     scratch_.clear();
     if (sqlite3_step(s.st) == SQLITE_ROW) {
-        putVarint(scratch_, zigzag(rowid));
+        if (rowidInData()) putVarint(scratch_, zigzag(rowid));
         for (int i = 0; i < FieldCount(); ++i)
             appendColumn(scratch_, s.st, i + 1, kinds_[static_cast<size_t>(i)]);
     } else {
@@ -480,11 +625,16 @@ void Recordset::refreshRow(long long rowid, int row) {
             "Row cannot be located for updating. Some values may have been changed since it was last read.");
     }
     const auto ref = store_.place(scratch_);
+    cachedRow_ = -1;
+    if (keyed_) {
+        cached_[rowid] = ref;
+        if (row == storedRows()) keys_.push_back(rowid);
+        return;
+    }
     if (row == storedRows())
         rowRef_.push_back(ref);
     else
         rowRef_[static_cast<size_t>(row)] = ref;
-    cachedRow_ = -1;
 }
 
 void Recordset::Update() {
@@ -551,7 +701,12 @@ void Recordset::Delete() {
     Statement s(conn_->handle(), "DELETE FROM " + quoted(table_) + " WHERE rowid = ?");
     sqlite3_bind_int64(s.st, 1, rowidOf(pos_));
     s.run(conn_->handle());
-    rowRef_.erase(rowRef_.begin() + pos_);
+    if (keyed_) {
+        cached_.erase(keys_[static_cast<size_t>(pos_)]);
+        keys_.erase(keys_.begin() + pos_);
+    } else {
+        rowRef_.erase(rowRef_.begin() + pos_);
+    }
     cachedRow_ = -1;
     onDeleted_ = true;
 }
@@ -565,8 +720,8 @@ void Recordset::Requery() {
 }
 
 size_t Recordset::MemoryBytes() const {
-    return store_.bytes() + rowRef_.capacity() * sizeof(rowRef_[0]) +
-           cellOffset_.capacity() * sizeof(unsigned);
+    return store_.bytes() + rowRef_.capacity() * sizeof(rowRef_[0]) + keys_.capacity() * sizeof(keys_[0]) +
+           cached_.size() * 32 + cellOffset_.capacity() * sizeof(unsigned);
 }
 
 namespace {

@@ -6,20 +6,28 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class Connection;
+struct sqlite3_stmt;
 enum class ColumnKind : unsigned char;
 
-// A client-side copy of one SELECT text with a current-row cursor.
-// Editable and Grid sets over "SELECT * FROM <table> ..." may be changed and written back;
-// Snapshot sets, and sets over any other SELECT, are read-only.
-// Operations that need a current row, or that fail in the database, throw DbError.
+// One SELECT text with a current-row cursor.
+// A set over "SELECT * FROM <table> [WHERE ...] [ORDER BY ...]" holds only the rowids of its rows, read
+// once in order when it opens (so it does not see rows stored later until a requery), and reads the rows
+// themselves in pages when they are visited, keeping a few pages. A set over any other SELECT holds a
+// compact copy of every row.
+// Editable and Grid sets over the plain form may be changed and written back; Snapshot sets, and sets over
+// any other SELECT, are read-only.
+// Operations that need a current row, or that fail in the database, throw DbError; so does reading a row
+// that another program deleted after the keys were read.
 class Recordset {
 public:
     enum class Mode { Editable, Snapshot, Grid };
 
-    Recordset() = default;
+    Recordset();
+    ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
@@ -49,6 +57,8 @@ public:
     void MoveNext();
     void MovePrevious();
     void MoveLast();
+    // Moves to the row at `index` counted from 0 (clamped to the rows there are).
+    void MoveTo(int index);
 
     Value Field(int pos) const;
     QString FieldText(int pos) const;
@@ -65,19 +75,27 @@ public:
     // Runs the SELECT text again; the cursor is then on the first row.
     void Requery();
 
-    // Bytes the copy holds, for the benchmark.
+    // Bytes the set holds, for the benchmark.
     size_t MemoryBytes() const;
+    // Rows read per page of a keyed set.
+    static constexpr int PageRows = 256;
 
 private:
     enum class Edit { None, Change, New };
 
     bool load();
+    void readColumns(sqlite3_stmt* st, int first);
+    // Copied updatable sets keep each row's rowid in front of its cells.
+    bool rowidInData() const { return !keyed_ && IsUpdatable(); }
     void requireOpen() const;
     void requireCurrent() const;
     void requireUpdatable() const;
     void commitPending();
-    int storedRows() const { return static_cast<int>(rowRef_.size()); }
-    const char* rowData(int row) const { return store_.at(rowRef_[static_cast<size_t>(row)]); }
+    int storedRows() const { return static_cast<int>(keyed_ ? keys_.size() : rowRef_.size()); }
+    const char* rowData(int row) const;
+    // Reads the page of a keyed set that holds `row` into the cache.
+    void readPage(int row) const;
+    void forgetPages() const;
     const char* cell(int row, int pos) const;
     long long rowidOf(int row) const;
     std::vector<Value> rowValues(int row) const;
@@ -86,7 +104,10 @@ private:
 
     std::shared_ptr<Connection> conn_;
     QString sql_;
-    QString table_; // set only for updatable sets
+    QString table_;    // set only for updatable sets
+    QString keyTable_; // set for keyed sets (the plain form), updatable or not
+    QString keyQuery_;
+    bool keyed_ = false;
     Mode mode_ = Mode::Snapshot;
     bool open_ = false;
     QString lastError_;
@@ -119,10 +140,17 @@ private:
         std::vector<std::unique_ptr<Block>> blocks_;
         size_t used_ = 0, capacity_ = 0, allocated_ = 0;
     };
-    RowStore store_;
-    std::string scratch_;
+    // A copied set: every row, in order. A keyed set: the pages visited lately, by rowid.
+    mutable RowStore store_;
+    mutable std::string scratch_;
     std::vector<unsigned long long> rowRef_;
+    std::vector<long long> keys_;
+    mutable std::unordered_map<long long, unsigned long long> cached_;
+    struct Reader;
+    mutable std::unique_ptr<Reader> reader_;
+    // The row whose cells cell() found last; any change to the rows held forgets it.
     mutable int cachedRow_ = -1;
+    mutable const char* cachedData_ = nullptr;
     mutable std::vector<unsigned> cellOffset_;
 
     int pos_ = 0;

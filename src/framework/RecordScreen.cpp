@@ -530,9 +530,5 @@ void caretToEndOnFocus(QLineEdit* box) {
 }
 
 void moveToRow(Recordset& rs, int index) {
-    if (rs.RecordCount() == 0) return;
-    rs.MoveFirst();
-    for (int i = 0; i < index && !rs.AtEOF(); ++i)
-        rs.MoveNext();
-    if (rs.AtEOF()) rs.MoveLast();
+    if (rs.RecordCount() > 0) rs.MoveTo(index);
 }

@@ -245,3 +245,68 @@ TEST_F(RecordsetTest, TransactionIsAllOrNothing) {
     }
     EXPECT_EQ(querySql(dbPath(), "SELECT BillNo FROM OutPatientPrintDetails"), "2");
 }
+
+// Sets larger than a page, read in both orders the key reader knows: following the table (one scan of a
+// stretch) and against it (one row at a time).
+class LargeSetTest : public RecordsetTest, public testing::WithParamInterface<const char*> {
+protected:
+    static constexpr int kRows = 2 * Recordset::PageRows + 50;
+    void SetUp() override {
+        RecordsetTest::SetUp();
+        QString values;
+        for (int i = 0; i < kRows; ++i)
+            values += QString("%1('OP%2','N%3')").arg(i ? "," : "").arg(i).arg(i, 4, 10, QChar('0'));
+        execSql(dbPath(), "INSERT INTO SettingsOutPatient (EmployeeID, FirstName) VALUES " + values);
+    }
+    // The name at position `i` of the set: ascending with the table, or the reverse.
+    QString expected(int i) const {
+        const int n = QString(GetParam()).contains("DESC") ? kRows - 1 - i : i;
+        return QString("N%1").arg(n, 4, 10, QChar('0'));
+    }
+};
+
+TEST_P(LargeSetTest, PagesAreCrossedInBothDirections) {
+    Recordset rs;
+    ASSERT_TRUE(rs.Open(GetParam(), DbConnection, Mode::Editable));
+    ASSERT_EQ(rs.RecordCount(), kRows);
+    int i = 0;
+    for (rs.MoveFirst(); !rs.AtEOF(); rs.MoveNext(), ++i)
+        ASSERT_EQ(name(rs), expected(i)) << i;
+    EXPECT_EQ(i, kRows);
+    for (rs.MoveLast(), i = kRows - 1; !rs.AtBOF(); rs.MovePrevious(), --i)
+        ASSERT_EQ(name(rs), expected(i)) << i;
+    EXPECT_EQ(i, -1);
+    // A write in the middle of the second page is read back there.
+    rs.MoveTo( Recordset::PageRows + 3);
+    rs.SetField(1, "Changed");
+    rs.Update();
+    rs.MoveLast();
+    rs.MoveTo( Recordset::PageRows + 3);
+    EXPECT_EQ(name(rs), "Changed");
+}
+
+TEST_P(LargeSetTest, ARowDeletedByAnotherProgramIsReportedNotShown) {
+    Recordset rs;
+    ASSERT_TRUE(rs.Open(GetParam(), DbConnection, Mode::Snapshot));
+    const int gone = Recordset::PageRows + 10;
+    execSql(dbPath(), "DELETE FROM SettingsOutPatient WHERE FirstName='" + expected(gone) + "'");
+    EXPECT_EQ(rs.RecordCount(), kRows) << "the keys were read before the delete";
+    rs.MoveTo( gone - 1);
+    EXPECT_EQ(name(rs), expected(gone - 1));
+    rs.MoveNext();
+    try {
+        rs.FieldText(1);
+        FAIL() << "a deleted row was read";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.description(), "Row handle referred to a deleted row or a row marked for deletion.");
+    }
+    rs.MoveNext();
+    EXPECT_EQ(name(rs), expected(gone + 1));
+    rs.Requery();
+    EXPECT_EQ(rs.RecordCount(), kRows - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, LargeSetTest,
+                         testing::Values("SELECT * FROM SettingsOutPatient",
+                                         "SELECT * FROM SettingsOutPatient Order by FirstName DESC"),
+                         [](const auto& info) { return info.index == 0 ? "TableOrder" : "AgainstTheTable"; });

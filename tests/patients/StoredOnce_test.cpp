@@ -88,8 +88,8 @@ TEST_F(PatientTest, ATableLockedPastTheWaitEndsWithTheDatabaseErrorAndTheEngines
     sqlite3_close(other);
     expectDatabaseErrorEnd();
     EXPECT_NE(
-        log.find("Sanavo: Database Error: database is locked [SELECT rowid, * FROM SettingsOutPatient Order "
-                 "by EmployeeID]"),
+        log.find("Sanavo: Database Error: database is locked [SELECT rowid FROM SettingsOutPatient Order by "
+                 "EmployeeID, rowid]"),
         std::string::npos)
         << log;
 }
