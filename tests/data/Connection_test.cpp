@@ -54,14 +54,6 @@ protected:
         ReleaseAppFolder();
         AppTest::TearDown();
     }
-    void expectDatabaseErrorAndEnd(const char* what) {
-        SCOPED_TRACE(what);
-        EXPECT_FALSE(ConnectDB());
-        EXPECT_EQ(DbConnection, nullptr);
-        ASSERT_EQ(messages.count(), 1u);
-        EXPECT_EQ(messages.last(), kDatabaseError);
-        EXPECT_EQ(programEnds, 1);
-    }
     static QByteArray bytesOf(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
@@ -93,26 +85,31 @@ TEST_F(ConnectTest, AFileThatIsNotTheProgramsDatabaseIsRefusedUntouched) {
             sqlite3_close(db);
         };
     };
+    const auto plainFile = [](const QByteArray& bytes) {
+        return [bytes](const QString& path) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+    };
     const Case cases[] = {
         {"missing", [](const QString&) {}},
-        {"garbage",
-         [](const QString& p) {
-             QFile f(p);
-             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-             f.write(QByteArray(4096, 'x'));
-         }},
+        {"garbage", plainFile(QByteArray(4096, 'x'))},
         {"a folder in its place", [](const QString& p) { ASSERT_TRUE(QDir().mkdir(p)); }},
-        {"0 bytes",
-         [](const QString& p) {
-             QFile f(p);
-             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         }},
+        {"0 bytes", plainFile({})},
         {"another program's database", sqliteFile("CREATE TABLE Customers (Name TEXT, Phone TEXT)")},
         {"users without a type column",
          sqliteFile(
              "CREATE TABLE SettingsNewUser (UserNo INTEGER PRIMARY KEY, UserName TEXT, Password TEXT)")},
+        {"the delivered database with a table missing",
+         [](const QString& p) {
+             ASSERT_TRUE(QFile::copy(SANAVO_DELIVERED_DB, p));
+             QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner);
+             execSql(p, "DROP TABLE SettingsCopyDB");
+         }},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         QFile::remove(dbPath());
         QDir().rmdir(dbPath());
         c.make(dbPath());
@@ -120,18 +117,13 @@ TEST_F(ConnectTest, AFileThatIsNotTheProgramsDatabaseIsRefusedUntouched) {
         const QByteArray before = bytesOf(dbPath());
         messages.clear();
         programEnds = 0;
-        expectDatabaseErrorAndEnd(c.what);
-        EXPECT_EQ(QFileInfo::exists(dbPath()), existed) << c.what;
-        EXPECT_EQ(bytesOf(dbPath()), before) << c.what;
+        EXPECT_FALSE(ConnectDB());
+        EXPECT_EQ(DbConnection, nullptr);
+        EXPECT_EQ(messages.calls(), std::vector{kDatabaseError});
+        EXPECT_EQ(programEnds, 1);
+        EXPECT_EQ(QFileInfo::exists(dbPath()), existed);
+        EXPECT_EQ(bytesOf(dbPath()), before);
     }
-    // The delivered database with one table short is refused too.
-    QFile::remove(dbPath());
-    ASSERT_TRUE(QFile::copy(SANAVO_DELIVERED_DB, dbPath()));
-    QFile::setPermissions(dbPath(), QFile::ReadOwner | QFile::WriteOwner);
-    execSql(dbPath(), "DROP TABLE SettingsCopyDB");
-    messages.clear();
-    programEnds = 0;
-    expectDatabaseErrorAndEnd("a table missing");
 }
 
 TEST_F(ConnectTest, ALockHeldByAnotherProgramIsWaitedOutAndOneOutlastingTheWaitFails) {
@@ -161,7 +153,7 @@ TEST_F(ConnectTest, ALockHeldByAnotherProgramIsWaitedOutAndOneOutlastingTheWaitF
     Recordset users;
     EXPECT_FALSE(users.Open("SELECT * FROM SettingsNewUser", DbConnection, Recordset::Mode::Editable));
     EXPECT_EQ(users.LastError(), "database is locked");
-    EXPECT_EQ(users.LastStatement(), "SELECT rowid, * FROM SettingsNewUser");
+    EXPECT_EQ(users.LastStatement(), "SELECT rowid FROM SettingsNewUser ORDER BY rowid");
 }
 
 TEST_F(ConnectTest, EveryFailureShownIsAlsoLoggedWithItsReasonStatementAndTime) {
@@ -214,11 +206,11 @@ TEST_F(ConnectTest, ASecondCopyOnTheFolderIsRefusedAndAKilledCopysClaimIsTakenOv
     const QByteArray before = bytesOf(dbPath());
     ASSERT_TRUE(ClaimAppFolder());
     EXPECT_FALSE(ClaimAppFolder()); // the second copy
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(),
-              (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Sanavo",
-                               "Sanavo is already running on this database.\r\nOnly one copy of the program "
-                               "may work on it at a time: please use the copy that is open."}));
+    EXPECT_EQ(messages.calls(),
+              (std::vector<RecordedMessage>{
+                  {MsgIcon::Critical, MsgButtons::Ok, "Sanavo",
+                   "Sanavo is already running on this database.\r\nOnly one copy of the program "
+                   "may work on it at a time: please use the copy that is open."}}));
     EXPECT_EQ(programEnds, 0);
     EXPECT_EQ(bytesOf(dbPath()), before);
     ReleaseAppFolder();

@@ -115,16 +115,15 @@ TEST_F(ChromeTest, ScreensAreDraggedByTheirBodyButNotByTheirControls) {
     screen.move(50, 60);
     screen.show();
 
-    drag(&screen, QPoint(300, 150), QPoint(25, -10));
-    EXPECT_EQ(screen.pos(), QPoint(75, 50));
-    // A press on the title bar or on a label is a press on the body.
-    drag(titleBarOf(&screen), QPoint(100, 10), QPoint(5, 5));
-    EXPECT_EQ(screen.pos(), QPoint(80, 55));
-    drag(label, QPoint(5, 5), QPoint(-30, 0));
-    EXPECT_EQ(screen.pos(), QPoint(50, 55));
-    // A press in a text box stays in the text box.
-    drag(edit, QPoint(10, 10), QPoint(40, 40));
-    EXPECT_EQ(screen.pos(), QPoint(50, 55));
+    // A press on the title bar or on a label is a press on the body; a press in a text box stays there.
+    for (const auto& [target, from, delta, at] : std::vector<std::tuple<QWidget*, QPoint, QPoint, QPoint>>{
+             {&screen, {300, 150}, {25, -10}, {75, 50}},
+             {titleBarOf(&screen), {100, 10}, {5, 5}, {80, 55}},
+             {label, {5, 5}, {-30, 0}, {50, 55}},
+             {edit, {10, 10}, {40, 40}, {50, 55}}}) {
+        drag(target, from, delta);
+        EXPECT_EQ(screen.pos(), at) << target->metaObject()->className();
+    }
     // A move without the button held does not drag.
     sendMouse(&screen, QEvent::MouseMove, QPoint(200, 200), Qt::NoButton);
     EXPECT_EQ(screen.pos(), QPoint(50, 55));

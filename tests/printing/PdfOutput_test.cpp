@@ -54,12 +54,17 @@ void expectRightAligned(const std::vector<PdfWord>& words, const QString& text, 
     }
 }
 
-std::vector<ReportLine> lines(int n) {
+RecordedMessage printerInfo(const QString& text) {
+    return {MsgIcon::Critical, MsgButtons::Ok, "Printer Info",
+            "Please Check the Printer is Connected or Switch On" + text};
+}
+
+bool printLines(int n) {
     std::vector<ReportLine> out;
     for (int i = 1; i <= n; ++i)
         out.push_back(
             {formatSerial(i), QString("%1-Name%1-OP%1").arg(i), QString(), formatAmount(100 + i * 0.25)});
-    return out;
+    return printReport(out, ReportLayout::daily("T", QDate(2026, 12, 7), "D"), 0);
 }
 } // namespace
 
@@ -122,9 +127,10 @@ TEST_F(PdfOutputTest, FileNamesSortInPrintOrderAndNeverOverwrite) {
     QDateTime now(QDate(2026, 12, 7), QTime(10, 15, 30, 250), Qt::UTC);
     PdfBackend::setClock([&now] { return now; });
     writeIni(folder(), "Output=pdf");
-    QDir().mkpath(folder() + "/prints");
+    const QString prints = folder() + "/prints/";
+    QDir().mkpath(prints);
     // A file from an earlier run that happens to carry the name the third job would take.
-    QFile keep(folder() + "/prints/sanavo-20261207-101530-250-0003.pdf");
+    QFile keep(prints + "sanavo-20261207-101530-250-0003.pdf");
     ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
     keep.write("kept");
     keep.close();
@@ -133,24 +139,24 @@ TEST_F(PdfOutputTest, FileNamesSortInPrintOrderAndNeverOverwrite) {
         PrintPage.printAt(1000, 1000, QString("job%1").arg(job));
         PrintPage.endDocument();
     }
-    const QStringList files = pdfFiles(folder() + "/prints");
+    const QStringList files = pdfFiles(prints);
     ASSERT_EQ(files.size(), 5);
     EXPECT_EQ(files[0], "sanavo-20261207-101530-250-0001.pdf");
-    QFile kept(folder() + "/prints/sanavo-20261207-101530-250-0003.pdf");
+    QFile kept(prints + "sanavo-20261207-101530-250-0003.pdf");
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "kept");
     QStringList order;
     for (const QString& f : files)
-        if (!f.endsWith("-0003.pdf")) order << pdfWords(folder() + "/prints/" + f).at(0).text;
+        if (!f.endsWith("-0003.pdf")) order << pdfWords(prints + f).at(0).text;
     EXPECT_EQ(order, (QStringList{"job1", "job2", "job3", "job4"}));
 
     // A clock that is set back an hour never makes a later job sort earlier.
     now = now.addSecs(-3600);
     PrintPage.printAt(0, 0, "later");
     PrintPage.endDocument();
-    const QStringList after = pdfFiles(folder() + "/prints");
+    const QStringList after = pdfFiles(prints);
     ASSERT_EQ(after.size(), 6);
-    EXPECT_EQ(pdfWords(folder() + "/prints/" + after.last()).at(0).text, "later");
+    EXPECT_EQ(pdfWords(prints + after.last()).at(0).text, "later");
 }
 
 TEST_F(PdfOutputTest, ThrownAwayDocumentLeavesNoFile) {
@@ -165,12 +171,9 @@ TEST_F(PdfOutputTest, ThrownAwayDocumentLeavesNoFile) {
 
 TEST_F(PdfOutputTest, UnwritableFolderIsAPrinterFailure) {
     writeIni(folder(), "Output=pdf\nPdfFolder=sanavo.ini/prints"); // a file where the folder should be
-    EXPECT_FALSE(printReport(lines(3), ReportLayout::daily("T", QDate(2026, 12, 7), "D"), 0));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(),
-              (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Printer Info",
-                               "Please Check the Printer is Connected or Switch OnThe folder " + folder() +
-                                   "/sanavo.ini/prints cannot be made"}));
+    EXPECT_FALSE(printLines(3));
+    EXPECT_EQ(messages.calls(),
+              std::vector{printerInfo("The folder " + folder() + "/sanavo.ini/prints cannot be made")});
     EXPECT_FALSE(PrintPage.documentOpen());
 }
 
@@ -185,9 +188,7 @@ TEST_F(PdfOutputTest, WithoutAPrinterAutoAndUnknownChoicesGoToPdfAndPrinterFails
     EXPECT_EQ(pdfFiles(folder() + "/prints").size(), 3);
     QDir(folder() + "/prints").removeRecursively();
     writeIni(folder(), "Output=printer");
-    EXPECT_FALSE(printReport(lines(2), ReportLayout::daily("T", QDate(2026, 12, 7), "D"), 0));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last().text,
-              "Please Check the Printer is Connected or Switch OnNo printer is installed");
+    EXPECT_FALSE(printLines(2));
+    EXPECT_EQ(messages.calls(), std::vector{printerInfo("No printer is installed")});
     EXPECT_FALSE(QDir(folder() + "/prints").exists());
 }

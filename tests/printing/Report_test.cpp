@@ -17,6 +17,7 @@ std::vector<ReportLine> makeLines(int n) {
 const ReportLayout kDaily = ReportLayout::daily("CASH COLLECTION OUT-PATIENT BILL REPORT", QDate(2026, 12, 7),
                                                 "Bill_No - Patient Name ");
 using Doc = std::vector<PrintEvent>;
+using Boxes = std::vector<RecordedMessage>;
 
 // The serials of the item lines on a sheet (X 800 below the headings, or any on a continuation sheet).
 Doc serials(const Doc& doc) {
@@ -209,9 +210,8 @@ TEST_F(ReportTest, BoldIsSwitchedOffAtTheStartOfEveryDocument) {
 
 TEST_F(ReportTest, EmptyListIsRefusedAndNothingPrinted) {
     EXPECT_FALSE(printReport({}, kDaily, 0));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Warning",
-                                                "Please Generate Correct Report"}));
+    EXPECT_EQ(messages.calls(),
+              (Boxes{{MsgIcon::Critical, MsgButtons::Ok, "Warning", "Please Generate Correct Report"}}));
     EXPECT_TRUE(printer->events().empty());
 }
 
@@ -221,10 +221,9 @@ TEST_F(ReportTest, PrinterFailingMidReportSaysWhichSheetFailedAndLeavesTheListAl
     const QStringList before = contents(list);
     printer->failAtEndDocument(2, "The printer is not ready");
     EXPECT_FALSE(printReport(reportLinesOf(list), kDaily, 3655));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(),
-              printerInfo("The printer is not ready\r\n"
-                          "Sheet 2 of 3 (from line 40) was not printed; sheet 1 was printed."));
+    EXPECT_EQ(messages.calls(),
+              Boxes{printerInfo("The printer is not ready\r\n"
+                                "Sheet 2 of 3 (from line 40) was not printed; sheet 1 was printed.")});
     // The first sheet stays printed; the job stopped at the failure.
     EXPECT_EQ(printer->documents().size(), 1u);
     EXPECT_EQ(printer->events().back().kind, PrintEvent::Kind::Abandon);
@@ -240,18 +239,17 @@ TEST_F(ReportTest, PrinterFailingOnALaterSheetCountsThePrintedOnes) {
     printer->clear();
     printer->failAtText(static_cast<int>(docs[0].size() + docs[1].size() + docs[2].size()) + 5, "Paper jam");
     EXPECT_FALSE(printReport(makeLines(130), kDaily, 0));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(),
-              printerInfo("Paper jam\r\n"
-                          "Sheet 4 of 4 (from line 120) was not printed; sheets 1 to 3 were printed."));
+    EXPECT_EQ(
+        messages.calls(),
+        Boxes{printerInfo("Paper jam\r\n"
+                          "Sheet 4 of 4 (from line 120) was not printed; sheets 1 to 3 were printed.")});
     EXPECT_EQ(printer->documents().size(), 3u);
 }
 
 TEST_F(ReportTest, PrinterFailingAtOnceGivesTheSystemsDescriptionAlone) {
     PrintPage.setBackend(std::make_shared<FailingBackend>("No printer is installed"));
     EXPECT_FALSE(printReport(makeLines(50), kDaily, 0));
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), printerInfo("No printer is installed"));
+    EXPECT_EQ(messages.calls(), Boxes{printerInfo("No printer is installed")});
     // A later report prints normally once the printer is back.
     PrintPage.setBackend(printer);
     EXPECT_TRUE(printReport(makeLines(2), kDaily, 0));

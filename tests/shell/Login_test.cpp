@@ -20,39 +20,46 @@
 
 namespace {
 
+const RecordedMessage kDatabaseError{MsgIcon::Critical, MsgButtons::Ok, "Database Error",
+                                     "Database Error. Please Check the database and try again"};
+using Accounts = std::vector<std::array<QString, 3>>; // name, stored password, stored type
+
 class LoginTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
         connect();
     }
-    // Replaces every account with the given rows (name, stored password, stored type), in this order.
-    void users(const std::vector<std::array<QString, 3>>& rows) {
+    // Replaces every account with the given rows, in this order.
+    void users(const Accounts& rows) {
         execSql(dbPath(), "DELETE FROM SettingsNewUser");
         for (const auto& r : rows)
             execSql(dbPath(), QString("INSERT INTO SettingsNewUser (UserName, Password, UserType) VALUES "
                                       "('%1', '%2', '%3')")
                                   .arg(r[0], r[1], r[2]));
     }
-    // Types into the login window as an operator does and presses Enter in the password.
+    // Types into the login window as an operator does: Enter in the user name moves on to the password,
+    // Enter there logs in.
     void logIn(frmLogin& login, const QString& name, const QString& password) {
         login.userName()->setFocus();
         QTest::keyClicks(login.userName(), name);
         QTest::keyClick(login.userName(), Qt::Key_Return);
+        EXPECT_EQ(login.focusWidget(), login.password());
         QTest::keyClicks(login.password(), password);
         QTest::keyClick(login.password(), Qt::Key_Return);
     }
-    // A login window shown and activated as the splash leaves it.
+    // A login window shown and activated as the splash leaves it, the user name focused.
     frmLogin& shown() {
         login = std::make_unique<frmLogin>();
         login->show();
         login->Form_Activate();
+        EXPECT_EQ(login->focusWidget(), login->userName());
         return *login;
     }
     void expectWrongInfo(frmLogin& login) {
-        ASSERT_EQ(messages.count(), 1u);
-        EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Wrong Info",
-                                                    "User Name Or Password Wrong "}));
+        EXPECT_EQ(messages.calls(),
+                  (std::vector<RecordedMessage>{
+                      {MsgIcon::Critical, MsgButtons::Ok, "Wrong Info", "User Name Or Password Wrong "}}));
         EXPECT_TRUE(login.userName()->text().isEmpty());
         EXPECT_TRUE(login.password()->text().isEmpty());
         EXPECT_EQ(login.focusWidget(), login.userName());
@@ -60,57 +67,54 @@ protected:
         EXPECT_TRUE(CurrentUserName.isEmpty());
         EXPECT_TRUE(login.isVisible());
     }
+    // Each refused try empties both fields; then the login hides this window and opens the main window,
+    // with a menu for a known user type.
+    void expectLogin(const std::vector<std::pair<QString, QString>>& refused, const QString& user,
+                     const QString& password, const QString& type) {
+        frmLogin& login = shown();
+        for (const auto& [name, typed] : refused) {
+            SCOPED_TRACE((name + " / '" + typed + "'").toStdString());
+            logIn(login, name, typed);
+            expectWrongInfo(login);
+            messages.clear();
+        }
+        logIn(login, user, password);
+        EXPECT_EQ(messages.count(), 0u);
+        EXPECT_EQ(CurrentUserName, user);
+        EXPECT_EQ(CurrentUserType, type);
+        EXPECT_FALSE(login.isVisible()); // hidden, still loaded
+        ASSERT_NE(login.mainWindow(), nullptr);
+        EXPECT_EQ(frmMain::instance(), login.mainWindow());
+        EXPECT_TRUE(login.mainWindow()->isVisible());
+        EXPECT_EQ(login.mainWindow()->horizontalMenu()->isVisible(), !type.isEmpty());
+        EXPECT_FALSE(login.mainWindow()->verticalMenu()->isVisible());
+        EXPECT_EQ(programEnds, 0);
+    }
     std::unique_ptr<frmLogin> login;
 };
 
 } // namespace
 
-TEST_F(LoginTest, UserNamesAreCaseSensitiveAWrongLoginEmptiesBothFieldsThenTheAdminLogsIn) {
-    frmLogin& login = shown();
-    EXPECT_EQ(login.focusWidget(), login.userName());
-    QTest::keyClicks(login.userName(), "Admin");
-    QTest::keyClick(login.userName(), Qt::Key_Return);
-    EXPECT_EQ(login.focusWidget(), login.password()); // Enter in the user name moves on
-    EXPECT_EQ(login.password()->echoMode(), QLineEdit::Password);
-    EXPECT_EQ(login.password()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
-                                                   login.password()),
-              '*');
-    QTest::keyClicks(login.password(), "larch");
-    QTest::keyClick(login.password(), Qt::Key_Return);
-    expectWrongInfo(login);
-    // The operator may try again at once.
-    messages.clear();
-    logIn(login, "admin", "larch");
-    EXPECT_EQ(messages.count(), 0u);
-    EXPECT_EQ(CurrentUserName, "admin");
-    EXPECT_EQ(CurrentUserType, "Admin");
-    EXPECT_FALSE(login.isVisible()); // hidden, still loaded
-    ASSERT_NE(login.mainWindow(), nullptr);
-    EXPECT_EQ(frmMain::instance(), login.mainWindow());
-    EXPECT_TRUE(login.mainWindow()->isVisible());
-    EXPECT_EQ(programEnds, 0);
+TEST_F(LoginTest, UserNamesAreCaseSensitive) {
+    expectLogin({{"Admin", "larch"}}, "admin", "larch", "Admin");
 }
 
 TEST_F(LoginTest, BlanksAroundTheStoredPasswordAreTrimmedButTypedBlanksNeverMatch) {
+    // The type is trimmed both sides of the cipher too.
     users({{"nurse", "  " + Encipher(" ward7 ") + " ", Encipher(" Employee ")}});
-    frmLogin& login = shown();
-    for (const char* typed : {" ward7", "ward7 "}) {
-        logIn(login, "nurse", typed);
-        expectWrongInfo(login);
-        messages.clear();
-    }
-    logIn(login, "nurse", "ward7");
-    EXPECT_EQ(messages.count(), 0u);
-    EXPECT_EQ(CurrentUserName, "nurse");
-    EXPECT_EQ(CurrentUserType, "Employee"); // the type is trimmed both sides of the cipher too
+    expectLogin({{"nurse", " ward7"}, {"nurse", "ward7 "}}, "nurse", "ward7", "Employee");
 }
 
 TEST_F(LoginTest, TheFirstMatchingRowInTableOrderWins) {
     users({{"dr", Encipher("other"), Encipher("Admin")},
            {"dr", Encipher("same"), Encipher("Doctor")},
            {"dr", Encipher("same"), Encipher("Employee")}});
-    logIn(shown(), "dr", "same");
-    EXPECT_EQ(CurrentUserType, "Doctor");
+    expectLogin({}, "dr", "same", "Doctor");
+}
+
+TEST_F(LoginTest, AUserTypeThatDoesNotDecipherLogsInWithoutAMenuButOnlyWithThePassword) {
+    users({{"clerk", Encipher("pw"), "Admin"}}); // the type stored plain
+    expectLogin({{"clerk", ""}}, "clerk", "pw", "");
 }
 
 // A stored password that does not decipher never matches, not even the empty password that a failed
@@ -139,20 +143,6 @@ TEST_F(LoginTest, ADamagedStoredPasswordMatchesNothingTyped) {
     }
 }
 
-TEST_F(LoginTest, AUserTypeThatDoesNotDecipherLogsInWithoutAMenuButOnlyWithThePassword) {
-    users({{"clerk", Encipher("pw"), "Admin"}}); // the type stored plain
-    frmLogin& login = shown();
-    logIn(login, "clerk", "");
-    expectWrongInfo(login);
-    messages.clear();
-    logIn(login, "clerk", "pw");
-    EXPECT_EQ(messages.count(), 0u);
-    EXPECT_EQ(CurrentUserType, "");
-    ASSERT_NE(login.mainWindow(), nullptr);
-    EXPECT_FALSE(login.mainWindow()->horizontalMenu()->isVisible());
-    EXPECT_FALSE(login.mainWindow()->verticalMenu()->isVisible());
-}
-
 TEST_F(LoginTest, AUserTableTheLoginCannotReadEndsTheProgramWithTheDatabaseError) {
     execSql(dbPath(), "ALTER TABLE SettingsNewUser DROP COLUMN UserType");
     // Past the start-up check (which refuses such a file), as if the column went while the program ran.
@@ -165,9 +155,7 @@ TEST_F(LoginTest, AUserTableTheLoginCannotReadEndsTheProgramWithTheDatabaseError
     testing::internal::CaptureStderr();
     login.loginCheck();
     const std::string log = testing::internal::GetCapturedStderr();
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Database Error",
-                                                "Database Error. Please Check the database and try again"}));
+    EXPECT_EQ(messages.calls(), std::vector{kDatabaseError});
     EXPECT_EQ(programEnds, 1);
     EXPECT_NE(log.find("Sanavo: Database Error: "), std::string::npos) << log;
     EXPECT_EQ(login.mainWindow(), nullptr);
@@ -180,10 +168,7 @@ TEST_F(LoginTest, AFailureNoScreenTrappedBecomesTheDatabaseErrorNotAnAbort) {
         RunGuarded([] { throw DbError("no such column: UserType", "SELECT * FROM SettingsNewUser"); }));
     EXPECT_FALSE(RunGuarded([] { throw 42; }));
     const std::string log = testing::internal::GetCapturedStderr();
-    ASSERT_EQ(messages.count(), 2u);
-    for (const RecordedMessage& m : messages.calls())
-        EXPECT_EQ(m, (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Database Error",
-                                      "Database Error. Please Check the database and try again"}));
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{kDatabaseError, kDatabaseError}));
     EXPECT_EQ(programEnds, 2);
     EXPECT_NE(log.find("no such column: UserType [SELECT * FROM SettingsNewUser]"), std::string::npos) << log;
 }
@@ -192,9 +177,8 @@ TEST_F(LoginTest, AnEmptyUserTableEndsTheProgram) {
     users({});
     frmLogin& login = shown();
     logIn(login, "admin", "larch");
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(),
-              (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Warning", "No User Found"}));
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{
+                                    {MsgIcon::Critical, MsgButtons::Ok, "Warning", "No User Found"}}));
     EXPECT_EQ(programEnds, 1);
     EXPECT_FALSE(login.isVisible());
     EXPECT_EQ(login.mainWindow(), nullptr);
@@ -215,13 +199,17 @@ TEST_F(LoginTest, TheCloseControlEndsTheProgramAndMinimiseDoesNothing) {
     EXPECT_EQ(messages.count(), 0u);
 }
 
-TEST_F(LoginTest, ActivationDressesSizesAndConnects) {
+TEST_F(LoginTest, ActivationDressesSizesAndConnectsAndThePasswordShowsStars) {
     DbConnection.reset();
     frmLogin& login = shown();
     EXPECT_EQ(login.size(), QSize(303, 197));
     EXPECT_EQ(titleBarOf(&login)->caption(), "          Login");
     EXPECT_TRUE(login.isWindow());
     ASSERT_NE(DbConnection, nullptr);
+    EXPECT_EQ(login.password()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(login.password()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr,
+                                                   login.password()),
+              '*');
     auto* button = login.findChild<PictureButton*>("Picture1");
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->hasPicture());
@@ -245,9 +233,14 @@ TEST_F(LoginTest, TheHintAccountIsCheckedAsTheLoginChecksIt) {
     EXPECT_FALSE(hintAccountLogsIn());
 }
 
-// ---- the splash ----
+// The splash fills in ten steps, then shows the hint (while the hint account logs in) and then the login.
+class SplashTest : public LoginTest, public testing::WithParamInterface<bool> {};
 
-TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
+TEST_P(SplashTest, FillsInTenStepsThenShowsTheHintWhileItIsTrueAndThenTheLogin) {
+    const bool hint = GetParam();
+    if (!hint)
+        execSql(dbPath(), QString("UPDATE SettingsNewUser SET Password = '%1' WHERE UserName = 'admin'")
+                              .arg(Encipher("birch")));
     frmLoading splash;
     EXPECT_EQ(splash.findChild<QLabel*>("lblTitle")->text(), "Sanavo");
     EXPECT_EQ(splash.findChild<QLabel*>("lblVersion")->text(), "Version 1.0");
@@ -278,24 +271,16 @@ TEST_F(LoginTest, TheSplashFillsInTenStepsThenShowsTheHintAndThenTheLogin) {
     splash.Timer1_Timer();
     setMessageHandler(recorder);
     EXPECT_EQ(splash.progressBar()->value(), 100);
-    ASSERT_EQ(messages.count(), 1u);
-    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Information, MsgButtons::Ok, "Sanavo",
-                                                "Please type - User name : admin , Password : larch"}));
-    EXPECT_EQ(loginShown, std::vector<bool>{false});
+    const RecordedMessage hintBox{MsgIcon::Information, MsgButtons::Ok, "Sanavo",
+                                  "Please type - User name : admin , Password : larch"};
+    EXPECT_EQ(messages.calls(), hint ? std::vector{hintBox} : std::vector<RecordedMessage>{});
+    EXPECT_EQ(loginShown, std::vector<bool>(hint ? 1 : 0, false));
     ASSERT_NE(splash.loginWindow(), nullptr);
     EXPECT_TRUE(splash.loginWindow()->isVisible());
     EXPECT_FALSE(splash.isVisible());
     EXPECT_FALSE(splash.timer()->isActive());
 }
 
-TEST_F(LoginTest, TheHintIsNotShownOnceTheAdminPasswordIsChanged) {
-    execSql(dbPath(), QString("UPDATE SettingsNewUser SET Password = '%1' WHERE UserName = 'admin'")
-                          .arg(Encipher("birch")));
-    frmLoading splash;
-    splash.start();
-    for (int tick = 1; tick <= 10; ++tick)
-        splash.Timer1_Timer();
-    EXPECT_EQ(messages.count(), 0u);
-    ASSERT_NE(splash.loginWindow(), nullptr);
-    EXPECT_TRUE(splash.loginWindow()->isVisible());
-}
+INSTANTIATE_TEST_SUITE_P(, SplashTest, testing::Bool(), [](const auto& row) {
+    return row.param ? "WhileTheAdminPasswordIsLarch" : "NotOnceTheAdminPasswordIsChanged";
+});
