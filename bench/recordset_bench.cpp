@@ -125,9 +125,10 @@ int main() {
     std::printf("recordset_peak_bytes=%lld (text chars read %lld, sqlite bytes read %lld)\n", f.heldBytes,
                 f.checkA, f.checkB);
     const Figures m = measure(1000000);
-    std::printf("rows=1000000 recordset_open_walk_ms_median=%.1f open_ms_median=%.1f sqlite_step_ms_median=%.1f "
-                "recordset_peak_bytes=%lld\n",
-                m.walk, m.open, m.sqlite, m.heldBytes);
+    std::printf(
+        "rows=1000000 recordset_open_walk_ms_median=%.1f open_ms_median=%.1f sqlite_step_ms_median=%.1f "
+        "recordset_peak_bytes=%lld\n",
+        m.walk, m.open, m.sqlite, m.heldBytes);
     std::printf("ratio_vs_sqlite=%.2f\n", f.walk / f.sqlite);
     std::printf("memory_vs_file=%.2f\n", static_cast<double>(f.heldBytes) / f.fileBytes);
     std::printf("ratio_walk_1m_vs_sqlite=%.2f\n", m.walk / m.sqlite);

@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
     std::printf("sqlite_step_ms=%.1f\n", sqliteMs);
     std::printf("open_registration_ms=%.1f\n", openMs);
     std::printf("save_ms=%.1f\n", saveMs);
-    std::printf("typeahead_key_ms=%.1f\n", keyMs);
+    std::printf("typeahead_key_ms=%.2f\n", keyMs);
     std::printf("open_list_ms=%.1f\n", listMs);
     std::printf("open_search_ms=%.1f\n", searchMs);
     std::printf("peak_rss_mb=%.0f\n", usage.ru_maxrss / 1024.0);

@@ -236,6 +236,7 @@ bool Recordset::Open(const QString& sql, std::shared_ptr<Connection> connection,
         return false;
     }
     keyed_ = false;
+    filter_.clear();
     keyTable_.clear();
     keyQuery_.clear();
     static const QRegularExpression plain(R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)\b(.*)$)",
@@ -253,9 +254,14 @@ bool Recordset::Open(const QString& sql, std::shared_ptr<Connection> connection,
         static const QRegularExpression otherClauses(
             R"(\b(limit|offset|group|having|union|intersect|except|join|select|distinct)\b)",
             QRegularExpression::CaseInsensitiveOption);
-        static const QRegularExpression orderBy(R"(\border\s+by\b)", QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression orderBy(R"(\border\s+by\b)",
+                                                QRegularExpression::CaseInsensitiveOption);
         if (filterOrOrder.match(rest).hasMatch() && !otherClauses.match(rest).hasMatch()) {
             keyed_ = true;
+            static const QRegularExpression where(R"(^where\s+(.*?)\s*(\border\s+by\b.*)?$)",
+                                                  QRegularExpression::CaseInsensitiveOption |
+                                                      QRegularExpression::DotMatchesEverythingOption);
+            filter_ = where.match(rest).captured(1);
             keyTable_ = m.captured(1);
             // Rows the order leaves tied come in table order, as a scan of the table gives them.
             keyQuery_ = "SELECT rowid FROM " + keyTable_ + (rest.isEmpty() ? QString() : " " + rest) +
@@ -556,24 +562,63 @@ Value Recordset::Field(int pos) const {
     return decodeCell(cell(pos_, pos));
 }
 
-QString Recordset::FieldText(int pos) const {
-    if (edit_ == Edit::None && CurrentIndex() >= 0 && pos >= 0 && pos < FieldCount()) {
-        // The common read: straight from the copy, without building a Value.
-        const char* p = cell(pos_, pos);
-        if (tagOf(p) == TText) {
-            const size_t n = textLength(p);
-            return QString::fromUtf8(p, static_cast<qsizetype>(n));
+namespace {
+// A cell as a screen shows it: texts as stored, "YYYY-MM-DD" as "DD/MM/YYYY" without a date parser.
+QString shownText(const char* p) {
+    if (tagOf(p) == TText) {
+        const size_t n = textLength(p);
+        return QString::fromUtf8(p, static_cast<qsizetype>(n));
+    }
+    if (tagOf(p) == TDate) {
+        const char* start = p;
+        const size_t n = textLength(p);
+        if (n == 10 && p[4] == '-' && p[7] == '-') {
+            const char shown[10] = {p[8], p[9], '/', p[5], p[6], '/', p[0], p[1], p[2], p[3]};
+            return QString::fromLatin1(shown, 10);
         }
-        if (tagOf(p) == TDate) {
-            // "YYYY-MM-DD" reads "DD/MM/YYYY" without going through a date parser.
-            const size_t n = textLength(p);
-            if (n == 10 && p[4] == '-' && p[7] == '-') {
-                const char shown[10] = {p[8], p[9], '/', p[5], p[6], '/', p[0], p[1], p[2], p[3]};
-                return QString::fromLatin1(shown, 10);
-            }
+        p = start;
+    }
+    return decodeCell(p).toText();
+}
+} // namespace
+
+QString Recordset::FieldText(int pos) const {
+    // The common read: straight from the rows held, without building a Value.
+    if (edit_ == Edit::None && CurrentIndex() >= 0 && pos >= 0 && pos < FieldCount())
+        return shownText(cell(pos_, pos));
+    return Field(pos).toText();
+}
+
+QStringList Recordset::ColumnTexts(int pos) const {
+    requireOpen();
+    if (pos < 0 || pos >= FieldCount())
+        throw DbError(
+            "Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    QStringList out;
+    out.reserve(storedRows());
+    if (keyed_) {
+        // One column of every row in the set's order, read in one pass; the rows another program changed
+        // since the keys were read are then read one by one.
+        const QString text = QString(keyQuery_).replace(QRegularExpression("^SELECT rowid FROM"),
+                                                        "SELECT rowid, " + quoted(names_[pos]) + " FROM");
+        Statement s(conn_->handle(), text);
+        int rc;
+        while ((rc = sqlite3_step(s.st)) == SQLITE_ROW && out.size() < storedRows()) {
+            if (sqlite3_column_int64(s.st, 0) != keys_[static_cast<size_t>(out.size())]) break;
+            scratch_.clear();
+            appendColumn(scratch_, s.st, 1, kinds_[static_cast<size_t>(pos)]);
+            out << shownText(scratch_.data());
+        }
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) throw DbError(conn_->lastError(), text);
+    }
+    for (int row = static_cast<int>(out.size()); row < storedRows(); ++row) {
+        try {
+            out << shownText(cell(row, pos));
+        } catch (const DbError&) {
+            out << QString(); // deleted by another program since the keys were read
         }
     }
-    return Field(pos).toText();
+    return out;
 }
 
 void Recordset::SetField(int pos, const Value& v) {
@@ -590,6 +635,61 @@ void Recordset::SetField(int pos, const Value& v) {
     }
     pending_[static_cast<size_t>(pos)] = v;
     changed_[static_cast<size_t>(pos)] = true;
+}
+
+namespace {
+// A column compared without its surrounding blanks, as QString::trimmed() reads it.
+QString trimmedColumn(const QString& column) {
+    return "trim(CAST(" + quoted(column) + " AS TEXT), ' ' || char(9, 10, 11, 12, 13, 133, 160))";
+}
+} // namespace
+
+int Recordset::FindTrimmed(int pos, const QString& text, bool last) const {
+    requireOpen();
+    if (pos < 0 || pos >= FieldCount() || storedRows() == 0) return -1;
+    const int rows = storedRows();
+    if (!keyed_) {
+        for (int i = 0; i < rows; ++i) {
+            const int row = last ? rows - 1 - i : i;
+            if (shownText(cell(row, pos)).trimmed() == text) return row;
+        }
+        return -1;
+    }
+    const QString sql =
+        "SELECT rowid FROM " + quoted(keyTable_) + " WHERE " + trimmedColumn(names_[pos]) + " = ?";
+    Statement s(conn_->handle(), sql);
+    const QByteArray wanted = text.toUtf8();
+    sqlite3_bind_text(s.st, 1, wanted.constData(), static_cast<int>(wanted.size()), SQLITE_TRANSIENT);
+    std::vector<long long> found;
+    int rc;
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW)
+        found.push_back(sqlite3_column_int64(s.st, 0));
+    if (rc != SQLITE_DONE) throw DbError(conn_->lastError(), sql);
+    if (found.empty()) return -1;
+    std::sort(found.begin(), found.end());
+    for (int i = 0; i < rows; ++i) {
+        const int row = last ? rows - 1 - i : i;
+        if (std::binary_search(found.begin(), found.end(), keys_[static_cast<size_t>(row)])) return row;
+    }
+    return -1;
+}
+
+bool Recordset::StoredTrimmed(int pos, const QString& text) const {
+    requireOpen();
+    if (pos < 0 || pos >= FieldCount())
+        throw DbError(
+            "Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    // A plain set asks its table, so an index on the trimmed column serves; any other asks its SELECT.
+    const QString sql =
+        keyed_ ? "SELECT 1 FROM " + quoted(keyTable_) + " WHERE " + trimmedColumn(names_[pos]) + " = ?" +
+                     (filter_.isEmpty() ? QString() : " AND (" + filter_ + ")") + " LIMIT 1"
+               : "SELECT 1 FROM (" + sql_ + ") WHERE " + trimmedColumn(names_[pos]) + " = ? LIMIT 1";
+    Statement s(conn_->handle(), sql);
+    const QByteArray wanted = text.toUtf8();
+    sqlite3_bind_text(s.st, 1, wanted.constData(), static_cast<int>(wanted.size()), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(s.st);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) throw DbError(conn_->lastError(), sql);
+    return rc == SQLITE_ROW;
 }
 
 void Recordset::AddNew() {

@@ -62,9 +62,18 @@ public:
 
     Value Field(int pos) const;
     QString FieldText(int pos) const;
+    // Column `pos` of every row held, in order, as FieldText shows it (a row pending addition not included).
+    QStringList ColumnTexts(int pos) const;
     // Changes the current row in the copy only; Update writes it.
     void SetField(int pos, const Value& v);
     void SetField(int pos, const QString& text) { SetField(pos, Value::text(text)); }
+
+    // The row of the set, first or last in its order, whose column `pos` read without its surrounding
+    // blanks is `text`; -1 when none is. Asks the file for the matching rows rather than reading the set.
+    int FindTrimmed(int pos, const QString& text, bool last) const;
+    // Whether the set's SELECT, run afresh (so rows stored since it opened count), gives a row whose
+    // column `pos` without its surrounding blanks is `text`. Runs inside the connection's transaction.
+    bool StoredTrimmed(int pos, const QString& text) const;
 
     void AddNew();
     void Update();
@@ -107,6 +116,7 @@ private:
     QString table_;    // set only for updatable sets
     QString keyTable_; // set for keyed sets (the plain form), updatable or not
     QString keyQuery_;
+    QString filter_; // a keyed set's WHERE condition, if any
     bool keyed_ = false;
     Mode mode_ = Mode::Snapshot;
     bool open_ = false;

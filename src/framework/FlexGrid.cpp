@@ -4,22 +4,90 @@
 
 #include <QHeaderView>
 
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+    return text(index.row(), index.column());
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+    return role == Qt::DisplayRole ? QVariant(heading(section)) : QVariant();
+}
+
+QString GridModel::text(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return {};
+    const auto at = cells_.find(key(row, col));
+    if (at != cells_.end()) return at->second;
+    return source_ ? source_(row, col) : QString();
+}
+
+void GridModel::setText(int row, int col, const QString& text) {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
+    cells_[key(row, col)] = text;
+    emit dataChanged(index(row, col), index(row, col));
+}
+
+void GridModel::setHeading(int col, const QString& text) {
+    if (col < 0 || col >= cols_) return;
+    headings_[col] = text;
+    emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+void GridModel::setRowCount(int rows) {
+    rows = std::max(0, rows);
+    if (rows == rows_) return;
+    if (rows > rows_) {
+        beginInsertRows({}, rows_, rows - 1);
+        rows_ = rows;
+        endInsertRows();
+        return;
+    }
+    beginRemoveRows({}, rows, rows_ - 1);
+    for (auto it = cells_.begin(); it != cells_.end();)
+        it = (it->first >> 20) >= rows ? cells_.erase(it) : std::next(it);
+    rows_ = rows;
+    endRemoveRows();
+}
+
+void GridModel::setColumnCount(int cols) {
+    beginResetModel();
+    cols_ = std::max(0, cols);
+    while (headings_.size() < cols_)
+        headings_ << QString();
+    headings_.resize(cols_);
+    endResetModel();
+}
+
+void GridModel::setSource(int rows, Source source) {
+    beginResetModel();
+    cells_.clear();
+    rows_ = std::max(0, rows);
+    source_ = std::move(source);
+    endResetModel();
+}
+
 FlexGrid::FlexGrid(const QString& objectName, int fixedRows, QWidget* parent)
-    : QTableWidget(parent), fixed_(fixedRows > 0 ? 1 : 0) {
+    : QTableView(parent), fixed_(fixedRows > 0 ? 1 : 0), model_(new GridModel(this)) {
     setObjectName(objectName);
+    setModel(model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(22);
+    // Rows are not measured one by one: a long list costs what its shown rows cost.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setVisible(fixed_ == 1);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
     setAlternatingRowColors(true);
     setStyleSheet(
-        "QTableWidget { gridline-color: rgb(228, 184, 184); alternate-background-color: rgb(250, 244, 243); }"
+        "QTableView { gridline-color: rgb(228, 184, 184); alternate-background-color: rgb(250, 244, 243); }"
         "QHeaderView { background: rgb(244, 233, 231); }"
         "QHeaderView::section { background: rgb(244, 233, 231); color: rgb(140, 34, 44); border: none;"
         " border-right: 1px solid rgb(228, 184, 184); border-bottom: 1px solid rgb(196, 36, 36);"
@@ -29,34 +97,31 @@ FlexGrid::FlexGrid(const QString& objectName, int fixedRows, QWidget* parent)
 }
 
 void FlexGrid::setRows(int rows) {
-    setRowCount(std::max(0, rows - fixed_));
+    model_->setRowCount(rows - fixed_);
 }
 
 void FlexGrid::setCols(int cols) {
-    setColumnCount(std::max(0, cols));
-    for (int c = 0; c < columnCount(); ++c)
-        if (!horizontalHeaderItem(c)) setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
+    model_->setColumnCount(cols);
+    for (const auto& [col, twips] : widthsTwips_)
+        if (col < Cols()) setColWidthTwips(col, twips);
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
-    if (row < fixed_) {
-        const QTableWidgetItem* h = horizontalHeaderItem(col);
-        return h ? h->text() : QString();
-    }
-    const QTableWidgetItem* i = item(row - fixed_, col);
-    return i ? i->text() : QString();
+    if (row < fixed_) return model_->heading(col);
+    return model_->text(row - fixed_, col);
 }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
-    if (col < 0 || col >= columnCount() || row < 0 || row >= Rows()) return;
-    if (row < fixed_) {
-        horizontalHeaderItem(col)->setText(text);
-        return;
-    }
-    if (QTableWidgetItem* i = item(row - fixed_, col))
-        i->setText(text);
+    if (row < fixed_)
+        model_->setHeading(col, text);
     else
-        setItem(row - fixed_, col, new QTableWidgetItem(text));
+        model_->setText(row - fixed_, col, text);
+}
+
+void FlexGrid::setRowSource(int rows, std::function<QString(int row, int col)> source) {
+    model_->setSource(rows, [source = std::move(source)](int row, int col) { return source(row + 1, col); });
+    for (const auto& [col, twips] : widthsTwips_)
+        if (col < Cols()) setColumnWidth(col, (twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
 namespace {
@@ -79,7 +144,7 @@ void FlexGrid::setColWidthTwips(int col, int twips) {
 
 int FlexGrid::columnsWidthTwips() const {
     int sum = 0;
-    for (int c = 0; c < columnCount(); ++c)
+    for (int c = 0; c < Cols(); ++c)
         sum += colWidthTwips(c);
     return sum;
 }

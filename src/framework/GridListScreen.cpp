@@ -1,5 +1,6 @@
 #include "framework/GridListScreen.h"
 
+#include "data/DbError.h"
 #include "rules/Twips.h"
 
 #include <QVBoxLayout>
@@ -43,17 +44,21 @@ bool GridListScreen::openSets() {
 
 void GridListScreen::showRows() {
     const bool filled = withRows(rs_, [this] {
-        MSFlexGrid1->setRows(rs_.RecordCount() + 1);
-        int row = 1;
-        for (rs_.MoveFirst(); !rs_.AtEOF(); rs_.MoveNext(), ++row) {
-            for (int c = 0; c < MSFlexGrid1->Cols(); ++c) {
-                const int column = list_.columns[static_cast<size_t>(c)].tableColumn;
-                QString text = column != RunningNumber ? rs_.FieldText(column) : QString::number(row);
-                if (column == RunningNumber && list_.blankBeforeNumber) text.prepend(' ');
-                MSFlexGrid1->setTextMatrix(row, c, text);
-            }
-        }
-        MSFlexGrid1->setCurrentItem(nullptr);
+        // The view asks for the rows it shows; the record set reads them from the file then.
+        MSFlexGrid1->setRowSource(rs_.RecordCount(), [this](int row, int col) { return cellText(row, col); });
+        MSFlexGrid1->setCurrentIndex({});
     });
     if (!filled && list_.closesWhenEmpty) close();
+}
+
+QString GridListScreen::cellText(int row, int col) {
+    const int column = list_.columns[static_cast<size_t>(col)].tableColumn;
+    if (column == RunningNumber) return (list_.blankBeforeNumber ? " " : "") + QString::number(row);
+    try {
+        rs_.MoveTo(row - 1);
+        return rs_.FieldText(column);
+    } catch (const DbError&) {
+        // A row another program deleted since the list opened shows empty.
+        return {};
+    }
 }

@@ -41,6 +41,9 @@ protected:
     FlexGrid* MSFlexGrid1;
 
 private:
+    // The text of a data row's cell (rows counted from 1).
+    QString cellText(int row, int col);
+
     GridList list_;
     Recordset rs_;
 };

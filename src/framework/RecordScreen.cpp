@@ -125,8 +125,6 @@ void RecordScreen::showRows() {
             rs_.MoveFirst();
             display();
         }
-        if (!check_.Open(query_, DbConnection, Recordset::Mode::Snapshot))
-            throw DbError(check_.LastError(), check_.LastStatement());
     });
     // The keyboard starts in the key field: the window the screen opens in may already be active, so nothing
     // would hand out the focus.
@@ -292,6 +290,7 @@ void RecordScreen::doDelete() {
             MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "No Record Found");
             return;
         }
+        beforeDelete();
         rs_.Delete();
         if (rs_.RecordCount() > 0) {
             rs_.MoveNext();
@@ -398,15 +397,22 @@ bool RecordScreen::warn(QWidget* focus, const QString& text) {
 
 bool RecordScreen::duplicateRow(const std::function<bool(const Recordset&)>& same, const QString& line1,
                                 const QString& line2, QWidget* focus) {
+    return refusedAsDuplicate(DuplicateTest{same, -1, {}, line1, line2, focus});
+}
+
+bool RecordScreen::refusedAsDuplicate(DuplicateTest test) {
     if (EditFlag()) return false;
     // Kept so that the save repeats the test inside the transaction that writes the row.
-    duplicateTest_ = DuplicateTest{same, line1, line2, focus};
-    if (!storedRowMatches(same)) return false;
-    warn(focus, line1 + LineBreak + line2);
+    duplicateTest_ = std::move(test);
+    if (!storedRowMatches(*duplicateTest_)) return false;
+    warn(duplicateTest_->focus, duplicateTest_->line1 + LineBreak + duplicateTest_->line2);
     return true;
 }
 
-bool RecordScreen::storedRowMatches(const std::function<bool(const Recordset&)>& same) {
+bool RecordScreen::storedRowMatches(const DuplicateTest& test) {
+    // A key is asked of the file; any other comparison reads the stored rows again.
+    if (test.column >= 0) return rs_.StoredTrimmed(test.column, test.key);
+    const auto& same = test.same;
     refreshCheckSet();
     if (check_.RecordCount() == 0) return false;
     for (check_.MoveFirst(); !check_.AtEOF(); check_.MoveNext())
@@ -424,7 +430,7 @@ bool RecordScreen::storeRecord() {
         // The duplicate test again and the write in one transaction: no other program can store the same
         // key between them, so a key the screen refuses is never stored twice.
         Connection::Transaction tx(*connection);
-        refused = duplicateTest_ && storedRowMatches(duplicateTest_->same);
+        refused = duplicateTest_ && storedRowMatches(*duplicateTest_);
         if (!refused) {
             writeRecord();
             rs_.Update();
@@ -455,10 +461,7 @@ void RecordScreen::refreshCheckSet() {
 }
 
 bool RecordScreen::duplicateKey(int column, const QString& key, const QString& line1, const QString& line2) {
-    const QString wanted = key.trimmed();
-    return duplicateRow(
-        [column, wanted](const Recordset& r) { return r.FieldText(column).trimmed() == wanted; }, line1,
-        line2, keyField());
+    return refusedAsDuplicate(DuplicateTest{{}, column, key.trimmed(), line1, line2, keyField()});
 }
 
 bool RecordScreen::showMatching(const std::function<bool(const Recordset&)>& match, bool lastMatch) {

@@ -99,6 +99,8 @@ protected:
     // Whether edit empties the text boxes showing "Not Available".
     virtual bool clearsNotAvailable() const { return true; }
     virtual void afterSave() {}
+    // Around the delete of the current row, which is still current in beforeDelete.
+    virtual void beforeDelete() {}
     virtual void afterDelete() {}
     // The state has changed (Browsing, Adding, Editing).
     virtual void stateChanged() {}
@@ -106,7 +108,7 @@ protected:
     // ---- helpers for the checks
     // The critical "Warning" box with `text`, the focus to `focus`; always false (a failed check).
     bool warn(QWidget* focus, const QString& text);
-    // The duplicate-key test, only while adding: the check set is re-queried and a row whose trimmed
+    // The duplicate-key test, only while adding: a stored row (asked of the file by its key) whose trimmed
     // `column` equals the trimmed key refuses the save with line1 + line break + line2 and the focus in
     // the key field. True when refused.
     bool duplicateKey(int column, const QString& key, const QString& line1, const QString& line2);
@@ -148,16 +150,20 @@ private:
     void leaveEntry();
     // Writes the entry and updates the row, under the duplicate test once more; false when refused.
     bool storeRecord();
-    // Whether a stored row (the check set read again) is the same as the entry by `same`.
-    bool storedRowMatches(const std::function<bool(const Recordset&)>& same);
+
     void setState(State s);
     void closing() override;
 
     struct DuplicateTest {
-        std::function<bool(const Recordset&)> same;
+        std::function<bool(const Recordset&)> same; // a comparison of a stored row with the entry, or
+        int column;                                 // a key column (>= 0) and its trimmed key
+        QString key;
         QString line1, line2;
         QPointer<QWidget> focus;
     };
+    // Whether a stored row is the same as the entry by `test`.
+    bool storedRowMatches(const DuplicateTest& test);
+    bool refusedAsDuplicate(DuplicateTest test);
 
     QString query_;
     // The duplicate test the checks of the save in progress ran, if any.

@@ -2,6 +2,7 @@
 
 #include "data/Messages.h"
 #include "framework/Controls.h"
+#include "framework/ItemListModel.h"
 #include "framework/modInputHelpers.h"
 #include "rules/Twips.h"
 
@@ -51,6 +52,7 @@ SearchScreen::SearchScreen(ScreenInfo info, NameSearch wanted)
     row->setSpacing(10);
     auto* label = new QLabel(search_.nameLabel, this);
     names_ = editableCombo(search_.nameList, this);
+    useItemList(names_);
     names_->setMinimumWidth(260);
     label->setBuddy(names_);
     Picture11 = helpIcon("Picture11", search_.nameTip, this);
@@ -95,8 +97,8 @@ bool SearchScreen::openSets() {
 
 void SearchScreen::showRows() {
     withRows(rs_, [this] {
-        for (rs_.MoveFirst(); !rs_.AtEOF(); rs_.MoveNext())
-            names_->addItem(rs_.FieldText(search_.nameColumn));
+        // One name per row, in the rows' order: the list position is the row's.
+        itemListOf(names_)->setItems(rs_.ColumnTexts(search_.nameColumn));
         names_->setCurrentIndex(-1);
         names_->clearEditText();
     });
@@ -113,16 +115,14 @@ void SearchScreen::search() {
     }
     const QString wanted = name.trimmed();
     Trapped(TrapWording::DescriptionOnly, [&] {
-        bool found = false;
-        if (rs_.RecordCount() > 0) {
-            for (rs_.MoveFirst(); !rs_.AtEOF(); rs_.MoveNext()) {
-                if (rs_.FieldText(search_.nameColumn) != wanted) continue;
-                found = true;
-                showCurrent();
-                if (!search_.lastMatch) break;
-            }
+        const QStringList& names = itemListOf(names_)->list().items();
+        const qsizetype at = search_.lastMatch ? names.lastIndexOf(wanted) : names.indexOf(wanted);
+        if (at < 0 || at >= rs_.RecordCount()) {
+            MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Warning", search_.notFoundText);
+            return;
         }
-        if (!found) MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Warning", search_.notFoundText);
+        rs_.MoveTo(static_cast<int>(at));
+        showCurrent();
     });
 }
 

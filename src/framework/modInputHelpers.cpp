@@ -3,6 +3,8 @@
 #include "data/Environment.h"
 #include "data/Messages.h"
 #include "framework/Chrome.h"
+#include "framework/FlexGrid.h"
+#include "framework/ItemListModel.h"
 #include "rules/Twips.h"
 
 #include <QAbstractItemView>
@@ -18,30 +20,18 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QTableWidget>
 #include <algorithm>
 
-void modResizeFlexGrid(QTableWidget* grid, int row, int col) {
-    if (!grid || row < 0 || row >= grid->rowCount() || col < 0 || col >= grid->columnCount()) return;
+void modResizeFlexGrid(FlexGrid* grid, int row, int col) {
+    if (!grid || row < grid->FixedRows() || row >= grid->Rows() || col < 0 || col >= grid->Cols()) return;
     // Heights start from the grid's plain row height, so wrapping again never makes a row grow.
     const int plainHeight = toTwips(grid->verticalHeader()->defaultSectionSize());
-    QTableWidgetItem* cell = grid->item(row, col);
-    if (!cell) {
-        cell = new QTableWidgetItem;
-        grid->setItem(row, col, cell);
-    }
-    cell->setText(wrapCellText(unwrapCellText(cell->text()), plainHeight).text);
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        if (QTableWidgetItem* item = grid->item(r, col))
-            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    grid->setTextMatrix(row, col, wrapCellText(unwrapCellText(grid->TextMatrix(row, col)), plainHeight).text);
     int height = 0;
-    for (int c = 0; c < grid->columnCount(); ++c) {
-        const QTableWidgetItem* item = grid->item(row, c);
-        const QString text = item ? unwrapCellText(item->text()) : QString();
-        height = std::max(height, wrapCellText(text, plainHeight).heightTwips);
-    }
-    grid->setRowHeight(row, toPixels(height));
+    for (int c = 0; c < grid->Cols(); ++c)
+        height =
+            std::max(height, wrapCellText(unwrapCellText(grid->TextMatrix(row, c)), plainHeight).heightTwips);
+    grid->setRowHeight(row - grid->FixedRows(), toPixels(height));
 }
 
 bool refuseFutureDate(QDateTimeEdit* picker, MsgIcon icon, const QString& title, const QString& text) {
@@ -81,12 +71,21 @@ void caretToEnd(QLineEdit* box) {
     box->setCursorPosition(int(box->text().size()));
 }
 
-QStringList itemTexts(const QComboBox* box) {
+// The items a keystroke completes from: a long list's own index, or a short list's texts.
+ItemList itemsOf(const QComboBox* box) {
+    if (const ItemListModel* model = itemListOf(box)) return model->list();
     QStringList items;
     items.reserve(box->count());
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
-    return items;
+    return ItemList(items);
+}
+
+TypeAheadResult typeAhead(const QComboBox* box, int key, bool allowFreeText) {
+    // A long list is completed from its index without copying it.
+    if (const ItemListModel* model = itemListOf(box))
+        return autoCompleteKey(model->list(), readState(box->lineEdit()), key, allowFreeText);
+    return autoCompleteKey(itemsOf(box), readState(box->lineEdit()), key, allowFreeText);
 }
 
 void applyTypeAhead(QComboBox* box, const TypeAheadResult& r) {
@@ -121,8 +120,7 @@ int modAutoCompleteComboBox(QComboBox* box, int key, bool allowFreeText) {
     // Without an editable text part there is nothing to complete: the list handles the key itself.
     if (!box || !box->lineEdit()) return key;
     try {
-        const TypeAheadResult r =
-            autoCompleteKey(itemTexts(box), readState(box->lineEdit()), key, allowFreeText);
+        const TypeAheadResult r = typeAhead(box, key, allowFreeText);
         applyTypeAhead(box, r);
         return r.key;
     } catch (...) {
@@ -341,7 +339,7 @@ protected:
     void paste(const QString& text) override {
         try {
             applyTypeAhead(
-                box_, pasteAutoComplete(itemTexts(box_), readState(box_->lineEdit()), text, allowFreeText_));
+                box_, pasteAutoComplete(itemsOf(box_), readState(box_->lineEdit()), text, allowFreeText_));
         } catch (...) {
         }
     }

@@ -9,7 +9,7 @@ class QComboBox;
 class QDateTimeEdit;
 class QLineEdit;
 class QObject;
-class QTableWidget;
+class FlexGrid;
 
 // The input rules (rules/InputRules.h) on real controls: each reads the control, calls the rule and
 // applies its result.
@@ -35,7 +35,7 @@ void OpenDropDown(QComboBox* box);
 
 // Rewraps one cell of a detail grid and makes its row as tall as its tallest cell needs. Wrapping a cell
 // again (a repeated search) gives the same text and height, never a growing row.
-void modResizeFlexGrid(QTableWidget* grid, int row, int col);
+void modResizeFlexGrid(FlexGrid* grid, int row, int col);
 
 // ---- Dates after today
 

@@ -3,6 +3,7 @@
 #include "data/Environment.h"
 #include "framework/Controls.h"
 #include "framework/DatePicker.h"
+#include "framework/ItemListModel.h"
 #include "framework/modInputHelpers.h"
 #include "rules/Formats.h"
 
@@ -51,6 +52,7 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     lblPrefix->setToolTip("Stored in front of the number you type");
     lblPrefix->hide();
     cmbPatientID = editableCombo("cmbPatientID", idBox);
+    ids_ = useItemList(cmbPatientID);
     idRow->addWidget(lblPrefix);
     idRow->addWidget(cmbPatientID, 1);
     txtFirstName = textBox("txtFirstName", area);
@@ -131,9 +133,7 @@ void PatientRegistration::setDefaults() {
 
 void PatientRegistration::browseSetLoaded() {
     const QSignalBlocker quiet(cmbPatientID);
-    Recordset& rs = browseSet();
-    for (rs.MoveFirst(); !rs.AtEOF(); rs.MoveNext())
-        cmbPatientID->addItem(rs.FieldText(0));
+    ids_->setItems(browseSet().ColumnTexts(0));
 }
 
 bool PatientRegistration::checks() {
@@ -162,27 +162,37 @@ void PatientRegistration::emptyFields(Emptying why) {
         RecordScreen::emptyFields(why);
 }
 
-void PatientRegistration::rebuildIdList(const QString& text) {
+void PatientRegistration::updateIdList(const QString& removed, const QString& added, const QString& shown) {
+    // One ID out and one in, at its place in text order (OP1, OP10, OP2), as a read of the table gives.
     const QSignalBlocker quiet(cmbPatientID);
-    cmbPatientID->clear();
-    refreshCheckSet();
-    Recordset& check = checkSet();
-    for (check.MoveFirst(); !check.AtEOF(); check.MoveNext())
-        cmbPatientID->addItem(check.FieldText(0));
+    if (!removed.isNull()) ids_->removeItem(ids_->list().sortedIndexOf(removed));
+    if (!added.isNull()) ids_->insertItem(ids_->list().sortedPosition(added), added);
     cmbPatientID->setCurrentIndex(-1);
-    cmbPatientID->setEditText(text);
+    cmbPatientID->setEditText(shown);
 }
 
 void PatientRegistration::afterSave() {
-    rebuildIdList(browseSet().FieldText(0));
+    const QString saved = browseSet().FieldText(0);
+    updateIdList(editedId_, saved, saved);
+    editedId_ = QString();
+}
+
+void PatientRegistration::beforeDelete() {
+    deletedId_ = browseSet().FieldText(0);
 }
 
 void PatientRegistration::afterDelete() {
-    rebuildIdList(cmbPatientID->currentText());
+    updateIdList(deletedId_, QString(), cmbPatientID->currentText());
 }
 
 void PatientRegistration::stateChanged() {
     lblPrefix->setVisible(state() == State::Adding);
+    // The ID the edited row had, to take out of the list when the row is saved under its new ID; kept
+    // through the return to browsing that the save makes before afterSave.
+    if (state() == State::Editing)
+        editedId_ = browseSet().FieldText(0);
+    else if (state() == State::Adding)
+        editedId_ = QString();
 }
 
 void PatientRegistration::chooseId() {
@@ -190,6 +200,10 @@ void PatientRegistration::chooseId() {
     const QString wanted = cmbPatientID->currentText().trimmed();
     if (wanted.isEmpty()) return;
     Trapped(TrapWording::ErrorColon, [&] {
-        showMatching([&](const Recordset& r) { return r.FieldText(0).trimmed() == wanted; }, true);
+        // The last row of that ID; without one the record shown stays.
+        const int row = browseSet().FindTrimmed(0, wanted, true);
+        if (row < 0) return;
+        browseSet().MoveTo(row);
+        display();
     });
 }

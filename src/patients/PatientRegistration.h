@@ -2,6 +2,7 @@
 
 #include "framework/RecordScreen.h"
 
+class ItemListModel;
 class QComboBox;
 class DatePicker;
 class QLabel;
@@ -13,8 +14,8 @@ class QLineEdit;
 QString prefixedPatientId(const QString& prefix, const QString& typed);
 
 // The registration screen of a patient table (out-patients, in-patients): the patient ID list, the
-// name, sex, phone, age, address and location fields, their checks and the ID list rebuilt after every
-// save and delete. A screen of this kind gives its ID prefix, caption, table query and list screen.
+// name, sex, phone, age, address and location fields, their checks and the ID list kept in step with
+// every save and delete. A screen of this kind gives its ID prefix, caption, table query and list screen.
 class PatientRegistration : public RecordScreen {
     Q_OBJECT
 public:
@@ -32,11 +33,12 @@ protected:
     void browseSetLoaded() override;
     void emptyFields(Emptying why) override;
     void afterSave() override;
+    void beforeDelete() override;
     void afterDelete() override;
     void stateChanged() override;
 
-    // Empties the ID list and fills it again from the check record set, then shows `text` in it.
-    void rebuildIdList(const QString& text);
+    // Takes `removed` out of the ID list and puts `added` in (null: none), then shows `shown` in it.
+    void updateIdList(const QString& removed, const QString& added, const QString& shown);
 
     QComboBox* cmbPatientID;
     QLabel* lblPrefix;
@@ -60,4 +62,7 @@ private:
 
     QString prefix_;
     QObject* focusOut_;
+    ItemListModel* ids_;
+    QString editedId_;  // the stored ID of the row being edited
+    QString deletedId_; // the stored ID of the row being deleted
 };

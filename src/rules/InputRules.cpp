@@ -53,8 +53,7 @@ TextBoxState pasteNumberOnly(const TextBoxState& box, const QString& pasted, boo
     });
 }
 
-TypeAheadResult autoCompleteKey(const QStringList& items, const TextBoxState& box, int key,
-                                bool allowFreeText) {
+TypeAheadResult autoCompleteKey(const ItemList& items, const TextBoxState& box, int key, bool allowFreeText) {
     const TextBoxState s = clamped(box);
     TypeAheadResult r;
     r.box = s;
@@ -71,13 +70,11 @@ TypeAheadResult autoCompleteKey(const QStringList& items, const TextBoxState& bo
         return r;
     }
     const QString search = (s.selLength > 0 ? s.text.left(s.selStart) : s.text) + QChar(char16_t(key));
-    for (int i = 0; i < items.size(); ++i) {
-        if (items[i].startsWith(search, Qt::CaseInsensitive)) {
-            r.matched = i;
-            r.box = {items[i], int(search.size()), int(items[i].size() - search.size())};
-            r.dropDown = DropDown::Open;
-            return r;
-        }
+    if (const int i = items.firstStartingWith(search); i >= 0) {
+        r.matched = i;
+        r.box = {items.at(i), int(search.size()), int(items.at(i).size() - search.size())};
+        r.dropDown = DropDown::Open;
+        return r;
     }
     if (allowFreeText) {
         r.box = {search, int(search.size()), 0};
@@ -90,7 +87,7 @@ TypeAheadResult autoCompleteKey(const QStringList& items, const TextBoxState& bo
     return r;
 }
 
-TypeAheadResult pasteAutoComplete(const QStringList& items, const TextBoxState& box, const QString& pasted,
+TypeAheadResult pasteAutoComplete(const ItemList& items, const TextBoxState& box, const QString& pasted,
                                   bool allowFreeText) {
     TypeAheadResult r;
     r.box = clamped(box);

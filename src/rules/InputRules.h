@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/ItemList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -59,12 +61,19 @@ struct TypeAheadResult {
 // free text keeps what was typed and closes the list; otherwise the box is emptied and the list stays
 // open. Backspace removes the selected tail (or the last character); Enter moves
 // the caret to the end and passes on; other control keys only clear the selection.
-TypeAheadResult autoCompleteKey(const QStringList& items, const TextBoxState& box, int key,
-                                bool allowFreeText);
+TypeAheadResult autoCompleteKey(const ItemList& items, const TextBoxState& box, int key, bool allowFreeText);
+inline TypeAheadResult autoCompleteKey(const QStringList& items, const TextBoxState& box, int key,
+                                       bool allowFreeText) {
+    return autoCompleteKey(ItemList(items), box, key, allowFreeText);
+}
 // Pasted text typed into the list character by character (control characters skipped; without free
 // text, a character no item continues with is left out rather than clearing what was pasted so far).
-TypeAheadResult pasteAutoComplete(const QStringList& items, const TextBoxState& box, const QString& pasted,
+TypeAheadResult pasteAutoComplete(const ItemList& items, const TextBoxState& box, const QString& pasted,
                                   bool allowFreeText);
+inline TypeAheadResult pasteAutoComplete(const QStringList& items, const TextBoxState& box,
+                                         const QString& pasted, bool allowFreeText) {
+    return pasteAutoComplete(ItemList(items), box, pasted, allowFreeText);
+}
 // ---- Detail cell wrapper
 
 // Characters per line of a wrapped cell.

@@ -277,11 +277,11 @@ TEST_P(LargeSetTest, PagesAreCrossedInBothDirections) {
         ASSERT_EQ(name(rs), expected(i)) << i;
     EXPECT_EQ(i, -1);
     // A write in the middle of the second page is read back there.
-    rs.MoveTo( Recordset::PageRows + 3);
+    rs.MoveTo(Recordset::PageRows + 3);
     rs.SetField(1, "Changed");
     rs.Update();
     rs.MoveLast();
-    rs.MoveTo( Recordset::PageRows + 3);
+    rs.MoveTo(Recordset::PageRows + 3);
     EXPECT_EQ(name(rs), "Changed");
 }
 
@@ -291,7 +291,7 @@ TEST_P(LargeSetTest, ARowDeletedByAnotherProgramIsReportedNotShown) {
     const int gone = Recordset::PageRows + 10;
     execSql(dbPath(), "DELETE FROM SettingsOutPatient WHERE FirstName='" + expected(gone) + "'");
     EXPECT_EQ(rs.RecordCount(), kRows) << "the keys were read before the delete";
-    rs.MoveTo( gone - 1);
+    rs.MoveTo(gone - 1);
     EXPECT_EQ(name(rs), expected(gone - 1));
     rs.MoveNext();
     try {

@@ -1,3 +1,4 @@
+#include "framework/FlexGrid.h"
 #include "framework/modInputHelpers.h"
 
 #include "data/Environment.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -226,11 +226,12 @@ TEST(ModAutoCompleteComboBox, AListWithoutATextPartHandlesTheKeyItself) {
 }
 
 TEST(ModResizeFlexGrid, WrapsTheCellAndSizesTheRowOnceForAll) {
-    QTableWidget grid(2, 2);
+    FlexGrid grid("MSFlexGrid1", 0);
+    grid.setRows(2);
     const QString address(61, u'a');
-    grid.setItem(0, 0, new QTableWidgetItem("Address"));
-    grid.setItem(0, 1, new QTableWidgetItem(address));
-    grid.setItem(1, 0, new QTableWidgetItem("Age"));
+    grid.setTextMatrix(0, 0, "Address");
+    grid.setTextMatrix(0, 1, address);
+    grid.setTextMatrix(1, 0, "Age");
     const int plain = toTwips(grid.verticalHeader()->defaultSectionSize());
 
     // A repeated search wraps every cell again: nothing grows.
@@ -238,15 +239,16 @@ TEST(ModResizeFlexGrid, WrapsTheCellAndSizesTheRowOnceForAll) {
         for (int row = 0; row < 2; ++row)
             for (int col = 0; col < 2; ++col)
                 modResizeFlexGrid(&grid, row, col);
-        EXPECT_EQ(grid.item(0, 1)->text(), address.left(30) + "\r\n" + address.mid(30) + "\r\n");
-        EXPECT_EQ(grid.item(0, 0)->text(), "Address\r\n");
+        EXPECT_EQ(grid.TextMatrix(0, 1), address.left(30) + "\r\n" + address.mid(30) + "\r\n");
+        EXPECT_EQ(grid.TextMatrix(0, 0), "Address\r\n");
         EXPECT_EQ(grid.rowHeight(0), toPixels((plain + 500) * 2));
         EXPECT_EQ(grid.rowHeight(1), toPixels(plain + 200));
     }
-    EXPECT_EQ(grid.item(1, 1)->text(), "");
-    EXPECT_EQ(grid.item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    EXPECT_EQ(grid.TextMatrix(1, 1), "");
+    EXPECT_EQ(grid.model()->index(0, 1).data(Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignLeft | Qt::AlignVCenter));
     modResizeFlexGrid(&grid, 2, 0); // outside the grid: nothing happens
-    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(grid.Rows(), 2);
 }
 
 TEST_F(WidgetsTest, AgeFollowsThePickerAndAFutureDateIsRefused) {

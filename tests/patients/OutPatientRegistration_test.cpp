@@ -181,7 +181,8 @@ TEST_F(PatientTest, EditKeepsOnePrefixAndSkipsTheDuplicateTest) {
     click(s, 6);
     control<QComboBox>(s, "cmbPatientID")->setEditText("14");
     click(s, 9);
-    EXPECT_EQ(querySql(dbPath(), "SELECT group_concat(EmployeeID, ',') FROM SettingsOutPatient"),
+    EXPECT_EQ(querySql(dbPath(), "SELECT group_concat(EmployeeID, ',') FROM (SELECT EmployeeID FROM "
+                                 "SettingsOutPatient ORDER BY rowid)"),
               "OP14,OP13");
     EXPECT_EQ(items(control<QComboBox>(s, "cmbPatientID")), QStringList({"OP13", "OP14"}));
 
@@ -290,4 +291,36 @@ TEST_F(PatientTest, APatientCanBeRegisteredWithTheKeyboardAlone) {
                        "SELECT EmployeeID||'|'||FirstName||'|'||Sex||'|'||MobilePhone||'|'||Age||'|'||"
                        "Address||'|'||Location FROM SettingsOutPatient"),
               "OP21|Mala|Female|0112223334|45|Beach Road|Negombo");
+}
+
+TEST_F(PatientTest, TheIdListAfterEverySaveAndDeleteIsTheListReadFromTheTable) {
+    for (const char* id : {"OP2", "OP10", "OP1", "OP10"})
+        addPatient(id, "Anil");
+    frmAddOutPatient* s = openScreen();
+    auto* ids = control<QComboBox>(s, "cmbPatientID");
+    const auto expectTableOrder = [&](const char* step) {
+        EXPECT_EQ(items(ids).join(','),
+                  querySql(dbPath(), "SELECT group_concat(EmployeeID, ',') FROM (SELECT EmployeeID FROM "
+                                     "SettingsOutPatient ORDER BY EmployeeID, rowid)"))
+            << step;
+    };
+    expectTableOrder("opened");
+    for (const char* typed : {"3", "100", "0", "7 "}) {
+        click(s, 5);
+        fillPatient(s, typed);
+        click(s, 9);
+        expectTableOrder(typed);
+    }
+    // An edited ID leaves its old place; a deleted one leaves the list.
+    ScreenDriver(s).type("cmbPatientID", "OP100");
+    click(s, 6);
+    ids->setEditText("OP21");
+    click(s, 9);
+    expectTableOrder("edited");
+    for (int i = 0; i < 3; ++i) {
+        messages.answer(MsgAnswer::Yes);
+        click(s, 7);
+        expectTableOrder("deleted");
+    }
+    EXPECT_EQ(patientRows(), 5);
 }
