@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/modConnectDB.h"
 
+#include <QAbstractEventDispatcher>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstring>
@@ -213,15 +214,49 @@ void bindValue(sqlite3_stmt* st, int index, const Value& v, bool dateColumn) {
 
 // The statements that read a keyed set's rows, kept prepared between pages.
 struct Recordset::Reader {
-    Statement range; // the rows whose rowids lie between two keys, in rowid order
-    Statement one;   // the row of one key
+    Statement range;                   // the rows whose rowids lie between two keys, in rowid order
+    Statement one;                     // the row of one key
+    std::unique_ptr<Statement> stream; // the set's own SELECT, with the rowid first
     Reader(sqlite3* db, const QString& table)
         : range(db, "SELECT rowid, * FROM " + quoted(table) + " WHERE rowid BETWEEN ? AND ? ORDER BY rowid"),
           one(db, "SELECT rowid, * FROM " + quoted(table) + " WHERE rowid = ?") {}
 };
 
+namespace {
+// The sets whose SELECT is still being stepped.
+std::vector<const Recordset*>& streamingSets() {
+    static std::vector<const Recordset*> sets;
+    return sets;
+}
+
+// The program waiting for the operator ends every open read, so no lock is held while nothing happens.
+void finishReadsWhenIdle() {
+    static bool hooked = false;
+    if (hooked) return;
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                         [] { FinishOpenReads(nullptr); });
+        hooked = true;
+    }
+}
+} // namespace
+
+void FinishOpenReads(const Connection* connection) {
+    const std::vector<const Recordset*> sets = streamingSets();
+    for (const Recordset* set : sets) {
+        if (connection && set->ActiveConnection().get() != connection) continue;
+        try {
+            set->FinishReading();
+        } catch (const DbError&) {
+            // Kept by the set and reported by its next read.
+        }
+    }
+}
+
 Recordset::Recordset() = default;
-Recordset::~Recordset() = default;
+Recordset::~Recordset() {
+    endStream();
+}
 
 bool Recordset::Open(const QString& sql, std::shared_ptr<Connection> connection, Mode mode) {
     Close();
@@ -282,20 +317,24 @@ bool Recordset::load() {
     pos_ = 0;
     onDeleted_ = false;
     edit_ = Edit::None;
+    endStream();
+    streamError_.clear();
     keys_.clear();
     forgetPages();
     reader_.reset();
     try {
         if (keyed_) {
-            // The columns are the table's; the keys come in the set's order.
-            Statement columns(conn_->handle(), "SELECT * FROM " + quoted(keyTable_));
-            readColumns(columns.st, 0);
-            Statement keys(conn_->handle(), keyQuery_);
-            int rc;
-            while ((rc = sqlite3_step(keys.st)) == SQLITE_ROW)
-                keys_.push_back(sqlite3_column_int64(keys.st, 0));
-            if (rc != SQLITE_DONE) throw DbError(conn_->lastError(), keyQuery_);
-            keys_.shrink_to_fit();
+            reader_ = std::make_unique<Reader>(conn_->handle(), keyTable_);
+            reader_->stream = std::make_unique<Statement>(
+                conn_->handle(),
+                QString(keyQuery_).replace(QRegularExpression("^SELECT rowid FROM"), "SELECT rowid, * FROM"));
+            readColumns(reader_->stream->st, 1);
+            streaming_ = true;
+            streamingSets().push_back(this);
+            finishReadsWhenIdle();
+            // The first page now: a short set is then whole, and a lock or a fault shows at once.
+            while (keys_.size() < PageRows && stepStream())
+                cacheStreamRow();
             return true;
         }
         QString text = sql_;
@@ -321,6 +360,7 @@ bool Recordset::load() {
         rowRef_.shrink_to_fit();
         return true;
     } catch (const DbError& e) {
+        endStream();
         lastError_ = e.description();
         lastStatement_ = e.statement();
         names_.clear();
@@ -344,8 +384,66 @@ void Recordset::readColumns(sqlite3_stmt* st, int first) {
     }
 }
 
+bool Recordset::stepStream() const {
+    if (!streaming_) return false;
+    Statement& s = *reader_->stream;
+    const int rc = sqlite3_step(s.st);
+    if (rc == SQLITE_ROW) {
+        keys_.push_back(sqlite3_column_int64(s.st, 0));
+        streamRowCached_ = false;
+        return true;
+    }
+    if (rc != SQLITE_DONE) {
+        streamError_ = conn_->lastError();
+        streamErrorStatement_ = s.sql;
+    }
+    endStream();
+    if (!streamError_.isEmpty()) throw DbError(streamError_, streamErrorStatement_);
+    return false;
+}
+
+void Recordset::endStream() const {
+    if (!streaming_) return;
+    streaming_ = false;
+    if (reader_) reader_->stream.reset();
+    auto& sets = streamingSets();
+    sets.erase(std::remove(sets.begin(), sets.end(), this), sets.end());
+}
+
+void Recordset::cacheStreamRow() const {
+    scratch_.clear();
+    for (int i = 0; i < FieldCount(); ++i)
+        appendColumn(scratch_, reader_->stream->st, i + 1, kinds_[static_cast<size_t>(i)]);
+    cached_[keys_.back()] = store_.place(scratch_);
+    streamRowCached_ = true;
+}
+
+void Recordset::FinishReading() const {
+    while (stepStream()) {
+    }
+}
+
+bool Recordset::reach(int row) const {
+    if (!streamError_.isEmpty()) throw DbError(streamError_, streamErrorStatement_);
+    while (row >= static_cast<int>(keys_.size()) && stepStream()) {
+    }
+    return row >= 0 && row < static_cast<int>(keys_.size());
+}
+
+int Recordset::storedRows() const {
+    if (!keyed_) return static_cast<int>(rowRef_.size());
+    if (!streamError_.isEmpty()) throw DbError(streamError_, streamErrorStatement_);
+    FinishReading();
+    return static_cast<int>(keys_.size());
+}
+
+bool Recordset::isEmpty() const {
+    return edit_ != Edit::New && (keyed_ ? !reach(0) : rowRef_.empty());
+}
+
 void Recordset::forgetPages() const {
     cached_.clear();
+    streamRowCached_ = false;
     if (keyed_) store_.clear();
     cachedRow_ = -1;
 }
@@ -418,6 +516,8 @@ void Recordset::readPage(int row) const {
 }
 
 void Recordset::Close() {
+    endStream();
+    streamError_.clear();
     open_ = false;
     conn_.reset();
     names_.clear();
@@ -462,16 +562,19 @@ QString Recordset::FieldName(int pos) const {
 }
 
 bool Recordset::AtBOF() const {
-    return RecordCount() == 0 || (!onDeleted_ && pos_ < 0);
+    return isEmpty() || (!onDeleted_ && pos_ < 0);
 }
 
 bool Recordset::AtEOF() const {
-    return RecordCount() == 0 || pos_ >= RecordCount();
+    if (isEmpty()) return true;
+    if (edit_ == Edit::New || !keyed_) return pos_ >= RecordCount();
+    return pos_ >= 0 && !reach(pos_);
 }
 
 int Recordset::CurrentIndex() const {
-    if (!open_ || onDeleted_ || pos_ < 0 || pos_ >= RecordCount()) return -1;
-    return pos_;
+    if (!open_ || onDeleted_ || pos_ < 0) return -1;
+    if (edit_ == Edit::New) return pos_ < RecordCount() ? pos_ : -1;
+    return (keyed_ ? reach(pos_) : pos_ < storedRows()) ? pos_ : -1;
 }
 
 void Recordset::commitPending() {
@@ -584,6 +687,18 @@ QString shownText(const char* p) {
 
 QString Recordset::FieldText(int pos) const {
     // The common read: straight from the rows held, without building a Value.
+    // A forward walk reads the row the set's SELECT stands on, without keeping it.
+    if (streaming_ && !streamRowCached_ && edit_ == Edit::None && !onDeleted_ &&
+        pos_ + 1 == static_cast<int>(keys_.size()) && pos >= 0 && pos < FieldCount()) {
+        sqlite3_stmt* st = reader_->stream->st;
+        if (kinds_[static_cast<size_t>(pos)] == ColumnKind::Text) {
+            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, pos + 1));
+            return t ? QString::fromUtf8(t, sqlite3_column_bytes(st, pos + 1)) : QString();
+        }
+        scratch_.clear();
+        appendColumn(scratch_, st, pos + 1, kinds_[static_cast<size_t>(pos)]);
+        return shownText(scratch_.data());
+    }
     if (edit_ == Edit::None && CurrentIndex() >= 0 && pos >= 0 && pos < FieldCount())
         return shownText(cell(pos_, pos));
     return Field(pos).toText();
@@ -741,6 +856,7 @@ void Recordset::Update() {
     requireOpen();
     if (edit_ == Edit::None) return;
     requireUpdatable();
+    FinishOpenReads(conn_.get());
     sqlite3* db = conn_->handle();
     QStringList cols;
     for (int i = 0; i < FieldCount(); ++i)
@@ -796,6 +912,7 @@ void Recordset::Delete() {
         return;
     }
     requireCurrent();
+    FinishOpenReads(conn_.get());
     edit_ = Edit::None;
     pending_.clear();
     Statement s(conn_->handle(), "DELETE FROM " + quoted(table_) + " WHERE rowid = ?");

@@ -14,9 +14,12 @@ struct sqlite3_stmt;
 enum class ColumnKind : unsigned char;
 
 // One SELECT text with a current-row cursor.
-// A set over "SELECT * FROM <table> [WHERE ...] [ORDER BY ...]" holds only the rowids of its rows, read
-// once in order when it opens (so it does not see rows stored later until a requery), and reads the rows
-// themselves in pages when they are visited, keeping a few pages. A set over any other SELECT holds a
+// A set over "SELECT * FROM <table> [WHERE ...] [ORDER BY ...]" holds only the rowids of its rows, in
+// order (so it does not see rows stored later until a requery), and reads the rows themselves in pages
+// when they are visited, keeping a few pages. Its SELECT is stepped once: the first page when the set
+// opens, then further as the cursor walks forward, its rows read straight from the engine; whatever needs
+// every key (the count, the last row, a write, the program waiting for the operator) reads the remaining
+// keys at once, so no read is left open while the operator works. A set over any other SELECT holds a
 // compact copy of every row.
 // Editable and Grid sets over the plain form may be changed and written back; Snapshot sets, and sets over
 // any other SELECT, are read-only.
@@ -84,6 +87,9 @@ public:
     // Runs the SELECT text again; the cursor is then on the first row.
     void Requery();
 
+    // Reads the keys the set has not read yet and ends its read of the file (see above).
+    void FinishReading() const;
+
     // Bytes the set holds, for the benchmark.
     size_t MemoryBytes() const;
     // Rows read per page of a keyed set.
@@ -100,7 +106,14 @@ private:
     void requireCurrent() const;
     void requireUpdatable() const;
     void commitPending();
-    int storedRows() const { return static_cast<int>(keyed_ ? keys_.size() : rowRef_.size()); }
+    int storedRows() const;
+    // Steps the set's SELECT to its next row and keeps the key; false at its end.
+    bool stepStream() const;
+    void endStream() const;
+    // Whether the set has a row at `row`, stepping its SELECT as far as needed.
+    bool reach(int row) const;
+    bool isEmpty() const;
+    void cacheStreamRow() const;
     const char* rowData(int row) const;
     // Reads the page of a keyed set that holds `row` into the cache.
     void readPage(int row) const;
@@ -154,10 +167,15 @@ private:
     mutable RowStore store_;
     mutable std::string scratch_;
     std::vector<unsigned long long> rowRef_;
-    std::vector<long long> keys_;
+    mutable std::vector<long long> keys_;
     mutable std::unordered_map<long long, unsigned long long> cached_;
     struct Reader;
     mutable std::unique_ptr<Reader> reader_;
+    // While true, the set's SELECT stands on the row of the last key read (keys_.back()).
+    mutable bool streaming_ = false;
+    mutable bool streamRowCached_ = false;
+    // Why reading the remaining keys failed, reported by every read that needs them.
+    mutable QString streamError_, streamErrorStatement_;
     // The row whose cells cell() found last; any change to the rows held forgets it.
     mutable int cachedRow_ = -1;
     mutable const char* cachedData_ = nullptr;
@@ -170,3 +188,7 @@ private:
     std::vector<Value> pending_;
     std::vector<bool> changed_;
 };
+
+// Ends every open read of `connection`'s sets (all connections' when null) before something writes
+// through it or the program waits for the operator.
+void FinishOpenReads(const Connection* connection);

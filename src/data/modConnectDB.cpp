@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/Environment.h"
 #include "data/Messages.h"
+#include "data/Recordset.h"
 
 #include <sqlite3.h>
 
@@ -60,6 +61,8 @@ QString Connection::lastError() const {
 }
 
 void Connection::exec(const QString& sql) {
+    // A write must not run under a read still stepping through the same tables.
+    FinishOpenReads(this);
     char* msg = nullptr;
     if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &msg) != SQLITE_OK) {
         const QString d = QString::fromUtf8(msg ? msg : sqlite3_errmsg(db_));

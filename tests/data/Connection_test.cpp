@@ -153,7 +153,7 @@ TEST_F(ConnectTest, ALockHeldByAnotherProgramIsWaitedOutAndOneOutlastingTheWaitF
     Recordset users;
     EXPECT_FALSE(users.Open("SELECT * FROM SettingsNewUser", DbConnection, Recordset::Mode::Editable));
     EXPECT_EQ(users.LastError(), "database is locked");
-    EXPECT_EQ(users.LastStatement(), "SELECT rowid FROM SettingsNewUser ORDER BY rowid");
+    EXPECT_EQ(users.LastStatement(), "SELECT rowid, * FROM SettingsNewUser ORDER BY rowid");
 }
 
 TEST_F(ConnectTest, EveryFailureShownIsAlsoLoggedWithItsReasonStatementAndTime) {

@@ -3,6 +3,9 @@
 #include "data/modConnectDB.h"
 #include "support/AppFixture.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 using Mode = Recordset::Mode;
 
 class RecordsetTest : public AppTest {
@@ -289,6 +292,11 @@ TEST_P(LargeSetTest, ARowDeletedByAnotherProgramIsReportedNotShown) {
     Recordset rs;
     ASSERT_TRUE(rs.Open(GetParam(), DbConnection, Mode::Snapshot));
     const int gone = Recordset::PageRows + 10;
+    // The program waiting for the operator ends the set's read of the file, which another program's write
+    // would otherwise wait for.
+    QEventLoop idle;
+    QTimer::singleShot(30, &idle, &QEventLoop::quit);
+    idle.exec();
     execSql(dbPath(), "DELETE FROM SettingsOutPatient WHERE FirstName='" + expected(gone) + "'");
     EXPECT_EQ(rs.RecordCount(), kRows) << "the keys were read before the delete";
     rs.MoveTo(gone - 1);
@@ -304,6 +312,19 @@ TEST_P(LargeSetTest, ARowDeletedByAnotherProgramIsReportedNotShown) {
     EXPECT_EQ(name(rs), expected(gone + 1));
     rs.Requery();
     EXPECT_EQ(rs.RecordCount(), kRows - 1);
+}
+
+TEST_P(LargeSetTest, AWriteThroughTheConnectionEndsTheReadOfAWalkUnderWay) {
+    Recordset rs;
+    ASSERT_TRUE(rs.Open(GetParam(), DbConnection, Mode::Snapshot));
+    for (int i = 0; i < Recordset::PageRows + 5; ++i)
+        rs.MoveNext();
+    DbConnection->exec("UPDATE SettingsOutPatient SET LastName = 'K'");
+    int i = Recordset::PageRows + 5;
+    for (; !rs.AtEOF(); rs.MoveNext(), ++i)
+        ASSERT_EQ(name(rs), expected(i)) << i;
+    EXPECT_EQ(i, kRows);
+    EXPECT_EQ(rs.RecordCount(), kRows);
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, LargeSetTest,
