@@ -83,12 +83,3 @@ CREATE INDEX OutPatientPrintDetailsBillNo ON OutPatientPrintDetails (BillNo);
 CREATE INDEX InPatientPrintDetailsBillNo ON InPatientPrintDetails (BillNo);
 CREATE INDEX LabPrintDetailsBillNo ON LabPrintDetails (BillNo);
 CREATE INDEX XRayPrintDetailsBillNo ON XRayPrintDetails (BillNo);
-
--- A decade of patients: the ID list is read in ID order, and a new ID is looked up as the operator reads
--- it (without its surrounding blanks), without a walk of the table.
-CREATE INDEX SettingsOutPatientID ON SettingsOutPatient (EmployeeID);
-CREATE INDEX SettingsOutPatientTrimmedID
-  ON SettingsOutPatient (trim(CAST(EmployeeID AS TEXT), ' ' || char(9, 10, 11, 12, 13, 133, 160)));
-CREATE INDEX SettingsInPatientID ON SettingsInPatient (EmployeeID);
-CREATE INDEX SettingsInPatientTrimmedID
-  ON SettingsInPatient (trim(CAST(EmployeeID AS TEXT), ' ' || char(9, 10, 11, 12, 13, 133, 160)));

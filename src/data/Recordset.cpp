@@ -759,6 +759,12 @@ QString trimmedColumn(const QString& column) {
 }
 } // namespace
 
+QStringList KeyIndexStatements(const QString& table, const QString& column) {
+    return {"CREATE INDEX IF NOT EXISTS " + quoted(table + column) + " ON " + quoted(table) + " (" + quoted(column) + ")",
+            "CREATE INDEX IF NOT EXISTS " + quoted(table + "Trimmed" + column) + " ON " + quoted(table) + " (" +
+                trimmedColumn(column) + ")"};
+}
+
 int Recordset::FindTrimmed(int pos, const QString& text, bool last) const {
     requireOpen();
     if (pos < 0 || pos >= FieldCount() || storedRows() == 0) return -1;

@@ -189,6 +189,10 @@ private:
     std::vector<bool> changed_;
 };
 
+// The statements that give a table the indexes its key column needs at a decade of rows: the column in
+// order (the ID list), and the column without its surrounding blanks (FindTrimmed, StoredTrimmed).
+QStringList KeyIndexStatements(const QString& table, const QString& column);
+
 // Ends every open read of `connection`'s sets (all connections' when null) before something writes
 // through it or the program waits for the operator.
 void FinishOpenReads(const Connection* connection);

@@ -129,5 +129,15 @@ bool ConnectDB() {
         ShowDatabaseError(error, "open " + file);
         return false;
     }
+    // A database from before gains the indexes that keep the patient IDs quick at a decade of rows; one that
+    // cannot take them now (read-only, busy) works without them, only slower.
+    for (const char* table : {"SettingsOutPatient", "SettingsInPatient"})
+        for (const QString& statement : KeyIndexStatements(table, "EmployeeID")) {
+            try {
+                DbConnection->exec(statement);
+            } catch (const DbError& e) {
+                LogFailure("Index not made", e.description(), statement);
+            }
+        }
     return true;
 }

@@ -2,6 +2,8 @@
 #include "data/modConnectDB.h"
 #include "support/AppFixture.h"
 
+#include <sqlite3.h>
+
 using Mode = Recordset::Mode;
 
 class DeliveredDbTest : public AppTest {
@@ -67,6 +69,39 @@ TEST_F(DeliveredDbTest, EveryTableWithItsColumnsInOrder) {
     EXPECT_EQ(querySql(dbPath(),
                        "SELECT count(*) FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'"),
               "17");
+}
+
+TEST_F(DeliveredDbTest, ConnectingGivesThePatientTablesTheirKeyIndexesOnce) {
+    const QString indexes = "SELECT group_concat(name, ',') FROM (SELECT name FROM sqlite_master WHERE "
+                            "type = 'index' AND tbl_name LIKE 'Settings%Patient' ORDER BY name)";
+    const QString expected = "SettingsInPatientEmployeeID,SettingsInPatientTrimmedEmployeeID,"
+                             "SettingsOutPatientEmployeeID,SettingsOutPatientTrimmedEmployeeID";
+    EXPECT_EQ(querySql(dbPath(), indexes), expected);
+    // The ID asked without its blanks is looked up in the index, not found by reading the table.
+    execSql(dbPath(), "INSERT INTO SettingsOutPatient (EmployeeID) VALUES (' OP7 ')");
+    Recordset rs;
+    ASSERT_TRUE(rs.Open("SELECT * FROM SettingsOutPatient", DbConnection, Mode::Snapshot));
+    EXPECT_TRUE(rs.StoredTrimmed(0, "OP7"));
+    EXPECT_FALSE(rs.StoredTrimmed(0, "OP"));
+    EXPECT_EQ(rs.FindTrimmed(0, "OP7", false), 0);
+    const QString expression =
+        querySql(dbPath(), "SELECT substr(sql, instr(sql, '(trim') + 1, length(sql) - instr(sql, '(trim') - 1) "
+                           "FROM sqlite_master WHERE name = 'SettingsOutPatientTrimmedEmployeeID'");
+    sqlite3_stmt* st = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(DbConnection->handle(),
+                                 ("EXPLAIN QUERY PLAN SELECT 1 FROM SettingsOutPatient WHERE " + expression +
+                                  " = 'OP7'")
+                                     .toUtf8()
+                                     .constData(),
+                                 -1, &st, nullptr),
+              SQLITE_OK);
+    QString plan;
+    while (sqlite3_step(st) == SQLITE_ROW)
+        plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 3)));
+    sqlite3_finalize(st);
+    EXPECT_TRUE(plan.contains("USING INDEX SettingsOutPatientTrimmedEmployeeID")) << plan.toStdString();
+    connect();
+    EXPECT_EQ(querySql(dbPath(), indexes), expected);
 }
 
 TEST_F(DeliveredDbTest, SeedRows) {
