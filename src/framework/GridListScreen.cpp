@@ -48,6 +48,8 @@ void GridListScreen::showRows() {
         MSFlexGrid1->setRowSource(rs_.RecordCount(), [this](int row, int col) { return cellText(row, col); });
         MSFlexGrid1->setCurrentIndex({});
     });
+    // The keyboard scrolls the list at once (arrows, Page Up and Down, Home, End).
+    MSFlexGrid1->setFocus();
     if (!filled && list_.closesWhenEmpty) close();
 }
 
