@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/Messages.h"
 #include "data/modConnectDB.h"
+#include "framework/ItemListModel.h"
 #include "framework/modHotkey.h"
 
 #include <QAbstractSpinBox>
@@ -12,8 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -32,6 +36,21 @@ constexpr PictureSpec kToolbar[10] = {
 };
 
 const QString kWarning = QStringLiteral("Warning");
+
+// Runs `then` whenever the watched control loses the focus.
+class FocusOut : public QObject {
+public:
+    FocusOut(QWidget* control, std::function<void()> then) : QObject(control), then_(std::move(then)) {
+        control->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusOut) then_();
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
 
 struct Counting {
     int& n;
@@ -90,6 +109,11 @@ RecordScreen::RecordScreen(ScreenInfo info, QString query)
 
 RecordScreen::~RecordScreen() {
     ReleaseHotkeys(this);
+    // The controls lose the focus while they are destroyed, after this screen's record sets.
+    if (keyList_) {
+        delete keyList_->focusOut;
+        disconnect(keyList_->box, nullptr, this, nullptr);
+    }
 }
 
 PictureButton* RecordScreen::picture(int number) const {
@@ -121,6 +145,10 @@ bool RecordScreen::openSets() {
 void RecordScreen::showRows() {
     Trapped(TrapWording::ErrorColon, [this] {
         if (rs_.RecordCount() > 0) {
+            if (keyList_) {
+                const QSignalBlocker quiet(keyList_->box);
+                keyList_->items->setItems(rs_.ColumnTexts(keyList_->column));
+            }
             browseSetLoaded();
             rs_.MoveFirst();
             display();
@@ -291,6 +319,7 @@ void RecordScreen::doDelete() {
             return;
         }
         beforeDelete();
+        if (keyList_) keyList_->deleted = rs_.FieldText(keyList_->column);
         rs_.Delete();
         if (rs_.RecordCount() > 0) {
             rs_.MoveNext();
@@ -299,6 +328,7 @@ void RecordScreen::doDelete() {
         } else {
             emptyFields(Emptying::AfterLastDelete);
         }
+        if (keyList_) updateKeyList(keyList_->deleted, QString(), keyList_->box->currentText());
         afterDelete();
     });
 }
@@ -313,6 +343,10 @@ void RecordScreen::doSave() {
         setState(State::Browsing);
         MsgBox(MsgIcon::Exclamation, MsgButtons::Ok, "Update Info", "Record Saved Successfully");
         modButtonVisible(this, false);
+        if (keyList_) {
+            const QString saved = rs_.FieldText(keyList_->column);
+            updateKeyList(std::exchange(keyList_->edited, QString()), saved, saved);
+        }
         afterSave();
     });
 }
@@ -340,7 +374,44 @@ void RecordScreen::leaveEntry() {
 void RecordScreen::setState(State s) {
     if (s == state_) return;
     state_ = s;
+    // The key the edited row had leaves the key list when the row is saved; kept through the return to
+    // browsing that the save makes before the list is updated.
+    if (keyList_ && s == State::Editing)
+        keyList_->edited = rs_.FieldText(keyList_->column);
+    else if (keyList_ && s == State::Adding)
+        keyList_->edited = QString();
     stateChanged();
+}
+
+// ---- the key list
+
+void RecordScreen::useKeyList(QComboBox* box, int column, bool lastMatch) {
+    keyList_ =
+        KeyList{box, useItemList(box), column, lastMatch, {}, {}, new FocusOut(box, [this] { chooseKey(); })};
+    connect(box, &QComboBox::editTextChanged, this, [this] { chooseKey(); });
+    connect(box, &QComboBox::activated, this, [this] { chooseKey(); });
+}
+
+void RecordScreen::updateKeyList(const QString& removed, const QString& added, const QString& shown) {
+    // One key out and one in, at its place in text order (OP1, OP10, OP2), as a read of the table gives.
+    const QSignalBlocker quiet(keyList_->box);
+    ItemListModel* items = keyList_->items;
+    if (!removed.isNull()) items->removeItem(items->list().sortedIndexOf(removed));
+    if (!added.isNull()) items->insertItem(items->list().sortedPosition(added), added);
+    keyList_->box->setCurrentIndex(-1);
+    keyList_->box->setEditText(shown);
+}
+
+void RecordScreen::chooseKey() {
+    if (!keyList_ || state() != State::Browsing || displaying()) return;
+    const QString wanted = keyList_->box->currentText().trimmed();
+    if (wanted.isEmpty()) return;
+    Trapped(TrapWording::ErrorColon, [&] {
+        const int row = rs_.FindTrimmed(keyList_->column, wanted, keyList_->lastMatch);
+        if (row < 0) return;
+        rs_.MoveTo(row);
+        display();
+    });
 }
 
 // ---- fields

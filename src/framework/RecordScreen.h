@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+class ItemListModel;
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -125,6 +127,13 @@ protected:
     // True while display() fills the controls (their change notifications are not the operator's).
     bool displaying() const { return displaying_ > 0; }
 
+    // ---- the key list
+    // `box` lists column `column` of every row in the browse set's order (one text per row, type-ahead from
+    // a sorted index) and is kept in step with every save and delete by the one key saved or deleted.
+    // Choosing a key in it while browsing shows that key's row (its last row with lastMatch, else its
+    // first); without one the row shown stays.
+    void useKeyList(QComboBox* box, int column, bool lastMatch);
+
     // ---- layout helpers: labelled fields in a grid above the toolbar
     QGridLayout* fields() const { return fields_; }
     // Puts a label and a control (and a help icon) at a row and a column pair of the field grid.
@@ -154,6 +163,19 @@ private:
     void setState(State s);
     void closing() override;
 
+    struct KeyList {
+        QComboBox* box;
+        ItemListModel* items;
+        int column;
+        bool lastMatch;
+        QString edited;  // the stored key of the row being edited
+        QString deleted; // the stored key of the row being deleted
+        QObject* focusOut;
+    };
+    void chooseKey();
+    // Takes `removed` out of the key list and puts `added` in at its place (null: none), then shows `shown`.
+    void updateKeyList(const QString& removed, const QString& added, const QString& shown);
+
     struct DuplicateTest {
         std::function<bool(const Recordset&)> same; // a comparison of a stored row with the entry, or
         int column;                                 // a key column (>= 0) and its trimmed key
@@ -168,6 +190,7 @@ private:
     QString query_;
     // The duplicate test the checks of the save in progress ran, if any.
     std::optional<DuplicateTest> duplicateTest_;
+    std::optional<KeyList> keyList_;
     Recordset rs_;
     Recordset check_;
     State state_ = State::Browsing;

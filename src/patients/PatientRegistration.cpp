@@ -3,7 +3,6 @@
 #include "data/Environment.h"
 #include "framework/Controls.h"
 #include "framework/DatePicker.h"
-#include "framework/ItemListModel.h"
 #include "framework/modInputHelpers.h"
 #include "rules/Formats.h"
 
@@ -15,25 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-
-namespace {
-
-// Runs `then` whenever the watched control loses the focus.
-class FocusOut : public QObject {
-public:
-    FocusOut(QWidget* control, std::function<void()> then) : QObject(control), then_(std::move(then)) {
-        control->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut) then_();
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-};
-
-} // namespace
 
 QString prefixedPatientId(const QString& prefix, const QString& typed) {
     return typed.trimmed().startsWith(prefix) ? typed : prefix + typed;
@@ -52,7 +32,6 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     lblPrefix->setToolTip("Stored in front of the number you type");
     lblPrefix->hide();
     cmbPatientID = editableCombo("cmbPatientID", idBox);
-    ids_ = useItemList(cmbPatientID);
     idRow->addWidget(lblPrefix);
     idRow->addWidget(cmbPatientID, 1);
     txtFirstName = textBox("txtFirstName", area);
@@ -104,15 +83,8 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     attachFutureDateRefusal(DTPicker1, MsgIcon::None, AppTitle, NotBornYetText);
     caretToEndOnFocus(txtEmailId);
 
-    connect(cmbPatientID, &QComboBox::editTextChanged, this, [this] { chooseId(); });
-    connect(cmbPatientID, &QComboBox::activated, this, [this] { chooseId(); });
-    focusOut_ = new FocusOut(cmbPatientID, [this] { chooseId(); });
-}
-
-PatientRegistration::~PatientRegistration() {
-    // The controls lose the focus while they are destroyed, after this screen's record sets.
-    delete focusOut_;
-    disconnect(cmbPatientID, nullptr, this, nullptr);
+    // Choosing an ID shows the last row of that ID.
+    useKeyList(cmbPatientID, 0, true);
 }
 
 QWidget* PatientRegistration::keyField() const {
@@ -129,11 +101,6 @@ void PatientRegistration::fillLists() {
 void PatientRegistration::setDefaults() {
     const QSignalBlocker quiet(DTPicker1);
     DTPicker1->setDate(Today());
-}
-
-void PatientRegistration::browseSetLoaded() {
-    const QSignalBlocker quiet(cmbPatientID);
-    ids_->setItems(browseSet().ColumnTexts(0));
 }
 
 bool PatientRegistration::checks() {
@@ -162,48 +129,6 @@ void PatientRegistration::emptyFields(Emptying why) {
         RecordScreen::emptyFields(why);
 }
 
-void PatientRegistration::updateIdList(const QString& removed, const QString& added, const QString& shown) {
-    // One ID out and one in, at its place in text order (OP1, OP10, OP2), as a read of the table gives.
-    const QSignalBlocker quiet(cmbPatientID);
-    if (!removed.isNull()) ids_->removeItem(ids_->list().sortedIndexOf(removed));
-    if (!added.isNull()) ids_->insertItem(ids_->list().sortedPosition(added), added);
-    cmbPatientID->setCurrentIndex(-1);
-    cmbPatientID->setEditText(shown);
-}
-
-void PatientRegistration::afterSave() {
-    const QString saved = browseSet().FieldText(0);
-    updateIdList(editedId_, saved, saved);
-    editedId_ = QString();
-}
-
-void PatientRegistration::beforeDelete() {
-    deletedId_ = browseSet().FieldText(0);
-}
-
-void PatientRegistration::afterDelete() {
-    updateIdList(deletedId_, QString(), cmbPatientID->currentText());
-}
-
 void PatientRegistration::stateChanged() {
     lblPrefix->setVisible(state() == State::Adding);
-    // The ID the edited row had, to take out of the list when the row is saved under its new ID; kept
-    // through the return to browsing that the save makes before afterSave.
-    if (state() == State::Editing)
-        editedId_ = browseSet().FieldText(0);
-    else if (state() == State::Adding)
-        editedId_ = QString();
-}
-
-void PatientRegistration::chooseId() {
-    if (state() != State::Browsing || displaying()) return;
-    const QString wanted = cmbPatientID->currentText().trimmed();
-    if (wanted.isEmpty()) return;
-    Trapped(TrapWording::ErrorColon, [&] {
-        // The last row of that ID; without one the record shown stays.
-        const int row = browseSet().FindTrimmed(0, wanted, true);
-        if (row < 0) return;
-        browseSet().MoveTo(row);
-        display();
-    });
 }

@@ -2,7 +2,6 @@
 
 #include "framework/RecordScreen.h"
 
-class ItemListModel;
 class QComboBox;
 class DatePicker;
 class QLabel;
@@ -19,7 +18,6 @@ QString prefixedPatientId(const QString& prefix, const QString& typed);
 class PatientRegistration : public RecordScreen {
     Q_OBJECT
 public:
-    ~PatientRegistration() override;
     const QString& prefix() const { return prefix_; }
 
 protected:
@@ -30,15 +28,8 @@ protected:
     bool checks() override;
     void fillLists() override;
     void setDefaults() override;
-    void browseSetLoaded() override;
     void emptyFields(Emptying why) override;
-    void afterSave() override;
-    void beforeDelete() override;
-    void afterDelete() override;
     void stateChanged() override;
-
-    // Takes `removed` out of the ID list and puts `added` in (null: none), then shows `shown` in it.
-    void updateIdList(const QString& removed, const QString& added, const QString& shown);
 
     QComboBox* cmbPatientID;
     QLabel* lblPrefix;
@@ -57,12 +48,5 @@ protected:
     PictureButton* Picture12;
 
 private:
-    // Shows the record whose ID is the one chosen in the list (browsing only).
-    void chooseId();
-
     QString prefix_;
-    QObject* focusOut_;
-    ItemListModel* ids_;
-    QString editedId_;  // the stored ID of the row being edited
-    QString deletedId_; // the stored ID of the row being deleted
 };
