@@ -49,9 +49,10 @@ void setTextOf(QWidget* control, const QString& text) {
     if (auto* e = qobject_cast<QLineEdit*>(control)) {
         e->setText(text);
     } else if (auto* c = qobject_cast<QComboBox*>(control)) {
-        if (c->isEditable())
-            c->setEditText(text);
-        else
+        if (c->isEditable()) {
+            // The same text again keeps the caret and a completed tail the type-ahead selected.
+            if (c->currentText() != text) c->setEditText(text);
+        } else
             c->setCurrentIndex(c->findText(text));
     } else if (auto* p = qobject_cast<QPlainTextEdit*>(control)) {
         p->setPlainText(text);

@@ -3,6 +3,8 @@
 #include "framework/Screens.h"
 #include "patients/frmAddOutPatient.h"
 #include "patients/frmViewOutPatient.h"
+#include "reference/frmAddLabDetails.h"
+#include "reference/frmAddXRayDetails.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmcontactus.h"
 
@@ -13,6 +15,8 @@ const std::vector<DispatchRow>& dispatchTable() {
     static const std::vector<DispatchRow> rows{
         {"mnuOutPatientHistory", ShowViewOutPatient},
         {"mnuNewPateient", ShowAddOutPatient},
+        {"mnuLabTestNames", [] { ShowScreen<frmAddLabDetails>(); }},
+        {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
         {"mnuHelpTopic", [] { ShowScreen<frmcontactus>(); }},
         {"mnuAboutMe", [] { ShowScreen<frmAboutme>(); }},
     };

@@ -9,7 +9,7 @@
 #include "support/ScreenDriver.h"
 
 #include <QComboBox>
-#include <QTableWidget>
+#include <QPointer>
 #include <QTest>
 
 // Rows stored behind the screens' back, in table order.
@@ -27,6 +27,7 @@ struct ListFamilyRow {
     QStringList headings;
     std::vector<int> widthsTwips;
     std::vector<QStringList> shown; // the grid rows below the headings
+    bool closesWhenEmpty = false;   // an empty table: the list unloads itself after its message
 };
 // A row is named by its name in test output.
 inline void PrintTo(const ListFamilyRow& row, std::ostream* os) {
@@ -75,10 +76,14 @@ TEST_P(ListFamily, ListsEveryRowInTableOrderAndRefusesASecondRequestWhileOpen) {
 }
 
 TEST_P(ListFamily, AnEmptyTableSaysNoRecordFound) {
-    ListScreen* list = GetParam().load();
-    ASSERT_NE(list, nullptr);
+    QPointer<ListScreen> list = GetParam().load();
+    if (!GetParam().closesWhenEmpty) {
+        ASSERT_NE(list, nullptr);
+    }
     EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{{MsgIcon::Exclamation, MsgButtons::Ok,
                                                                "No Record Warning", "No Record Found"}}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(list.isNull(), GetParam().closesWhenEmpty);
 }
 
 struct SearchFamilyRow {
