@@ -691,9 +691,27 @@ QString Recordset::FieldText(int pos) const {
     if (streaming_ && !streamRowCached_ && edit_ == Edit::None && !onDeleted_ &&
         pos_ + 1 == static_cast<int>(keys_.size()) && pos >= 0 && pos < FieldCount()) {
         sqlite3_stmt* st = reader_->stream->st;
-        if (kinds_[static_cast<size_t>(pos)] == ColumnKind::Text) {
-            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, pos + 1));
-            return t ? QString::fromUtf8(t, sqlite3_column_bytes(st, pos + 1)) : QString();
+        const int col = pos + 1;
+        switch (kinds_[static_cast<size_t>(pos)]) {
+        case ColumnKind::Text: {
+            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+            return t ? QString::fromUtf8(t, sqlite3_column_bytes(st, col)) : QString();
+        }
+        case ColumnKind::Other:
+            // A whole number as numberText writes it, without going through a double.
+            if (sqlite3_column_type(st, col) == SQLITE_INTEGER) {
+                const long long v = sqlite3_column_int64(st, col);
+                if (v > -(1LL << 53) && v < (1LL << 53)) return QString::number(v);
+            }
+            break;
+        case ColumnKind::Date: {
+            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+            if (t && sqlite3_column_bytes(st, col) == 10 && t[4] == '-' && t[7] == '-') {
+                const char shown[10] = {t[8], t[9], '/', t[5], t[6], '/', t[0], t[1], t[2], t[3]};
+                return QString::fromLatin1(shown, 10);
+            }
+            break;
+        }
         }
         scratch_.clear();
         appendColumn(scratch_, st, pos + 1, kinds_[static_cast<size_t>(pos)]);
@@ -760,9 +778,10 @@ QString trimmedColumn(const QString& column) {
 } // namespace
 
 QStringList KeyIndexStatements(const QString& table, const QString& column) {
-    return {"CREATE INDEX IF NOT EXISTS " + quoted(table + column) + " ON " + quoted(table) + " (" + quoted(column) + ")",
-            "CREATE INDEX IF NOT EXISTS " + quoted(table + "Trimmed" + column) + " ON " + quoted(table) + " (" +
-                trimmedColumn(column) + ")"};
+    return {"CREATE INDEX IF NOT EXISTS " + quoted(table + column) + " ON " + quoted(table) + " (" +
+                quoted(column) + ")",
+            "CREATE INDEX IF NOT EXISTS " + quoted(table + "Trimmed" + column) + " ON " + quoted(table) +
+                " (" + trimmedColumn(column) + ")"};
 }
 
 int Recordset::FindTrimmed(int pos, const QString& text, bool last) const {

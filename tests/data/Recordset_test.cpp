@@ -337,3 +337,38 @@ INSTANTIATE_TEST_SUITE_P(Orders, LargeSetTest,
                          testing::Values("SELECT * FROM SettingsOutPatient",
                                          "SELECT * FROM SettingsOutPatient Order by FirstName DESC"),
                          [](const auto& info) { return info.index == 0 ? "TableOrder" : "AgainstTheTable"; });
+
+TEST_F(RecordsetTest, AForwardWalkReadsEveryKindOfCellAsThePagesHoldIt) {
+    // Past the first page a forward walk reads the engine's row straight; backwards it reads pages.
+    const int bills = Recordset::PageRows + 40;
+    QString values;
+    for (int i = 1; i <= bills; ++i)
+        values += QString("%1(%2,'2026-%3-0%4','%5',NULL,%6)")
+                      .arg(i > 1 ? "," : "")
+                      .arg(i)
+                      .arg(i % 12 + 1, 2, 10, QChar('0'))
+                      .arg(i % 9 + 1)
+                      .arg(i % 3 ? " 150" : "")
+                      .arg(i % 2 ? "2.5" : "'x'");
+    execSql(dbPath(),
+            "INSERT INTO OutPatientPrintDetails (BillNo, Date, total, patientName, DrFees) VALUES " + values);
+    Recordset rs;
+    ASSERT_TRUE(
+        rs.Open("SELECT * FROM OutPatientPrintDetails Order by BillNo", DbConnection, Mode::Snapshot));
+    std::vector<QStringList> forward, backward;
+    for (rs.MoveFirst(); !rs.AtEOF(); rs.MoveNext()) {
+        QStringList row;
+        for (int c : {0, 1, 2, 9, 10})
+            row << rs.FieldText(c);
+        forward.push_back(row);
+    }
+    ASSERT_EQ(int(forward.size()), bills);
+    EXPECT_EQ(forward[bills - 1], QStringList({QString::number(bills), "09/09/2026", "x", " 150", ""}));
+    for (rs.MoveLast(); !rs.AtBOF(); rs.MovePrevious()) {
+        QStringList row;
+        for (int c : {0, 1, 2, 9, 10})
+            row << rs.FieldText(c);
+        backward.insert(backward.begin(), row);
+    }
+    EXPECT_EQ(forward, backward);
+}
