@@ -311,6 +311,7 @@ void RecordScreen::doDelete() {
             MsgBox(MsgIcon::Critical, MsgButtons::Ok, kWarning, "Please select any Record");
             return;
         }
+        if (rs_.CurrentIndex() >= 0 && refusesDelete()) return;
         if (MsgBox(MsgIcon::Question, MsgButtons::YesNo, "Confirm Delete",
                    "Are you sure you want to delete this record?") != MsgAnswer::Yes)
             return;

@@ -101,6 +101,8 @@ protected:
     // Whether edit empties the text boxes showing "Not Available".
     virtual bool clearsNotAvailable() const { return true; }
     virtual void afterSave() {}
+    // Before the delete question: true when the current row must not be deleted (the screen has said why).
+    virtual bool refusesDelete() { return false; }
     // Around the delete of the current row, which is still current in beforeDelete.
     virtual void beforeDelete() {}
     virtual void afterDelete() {}

@@ -4,7 +4,9 @@
 #include "patients/frmAddOutPatient.h"
 #include "patients/frmViewOutPatient.h"
 #include "reference/frmAddLabDetails.h"
+#include "reference/frmAddNewUser.h"
 #include "reference/frmAddXRayDetails.h"
+#include "reference/frmViewUserDetails.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmcontactus.h"
 
@@ -17,6 +19,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuNewPateient", ShowAddOutPatient},
         {"mnuLabTestNames", [] { ShowScreen<frmAddLabDetails>(); }},
         {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
+        {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},
+        {"mnuViewUserDetails", [] { ShowScreen<frmViewUserDetails>(); }},
         {"mnuHelpTopic", [] { ShowScreen<frmcontactus>(); }},
         {"mnuAboutMe", [] { ShowScreen<frmAboutme>(); }},
     };

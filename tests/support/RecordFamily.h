@@ -29,8 +29,9 @@ struct RecordFamilyRow {
     std::function<void(const ScreenDriver&, const QString&)> fill; // a valid new record with this typed key
     QString typedKey;                                              // typed for a new record
     QString storedKey;                                             // what that stores
-    QString duplicate;  // the two lines refusing a stored key again
-    QString listScreen; // objectName of the screen View All opens
+    QString duplicate;             // the two lines refusing a stored key again
+    QString listScreen;            // objectName of the screen View All opens
+    bool replaceDelivered = false; // the table's delivered rows (the first account) are deleted first
 };
 // A row is named by its name in test output.
 inline void PrintTo(const RecordFamilyRow& row, std::ostream* os) {
@@ -39,6 +40,10 @@ inline void PrintTo(const RecordFamilyRow& row, std::ostream* os) {
 
 class RecordFamily : public ConnectedAppTest, public testing::WithParamInterface<RecordFamilyRow> {
 protected:
+    void SetUp() override {
+        ConnectedAppTest::SetUp();
+        if (GetParam().replaceDelivered) execSql(dbPath(), "DELETE FROM " + GetParam().table);
+    }
     RecordScreen* openScreen() {
         RecordScreen* s = GetParam().open();
         if (s) ScreenDriver(s).activate();

@@ -1,8 +1,12 @@
-// The lab and X-ray test screens' rows in the record and list families.
+// The reference data screens' rows in the record, list and search families.
+#include "data/modVBDes.h"
 #include "reference/frmAddLabDetails.h"
+#include "reference/frmAddNewUser.h"
 #include "reference/frmAddXRayDetails.h"
 #include "reference/frmViewAllLab.h"
+#include "reference/frmViewAllUsers.h"
 #include "reference/frmViewAllXRay.h"
+#include "reference/frmViewUserDetails.h"
 #include "support/ListFamilies.h"
 #include "support/RecordFamily.h"
 
@@ -20,6 +24,13 @@ void fillXRay(const ScreenDriver& d, const QString& description) {
     d.type("txtConfirmPassword", "300");
 }
 
+void fillUser(const ScreenDriver& d, const QString& name) {
+    d.type("txtUserName", name);
+    d.type("txtPassword", "ward7");
+    d.type("txtConfirmPassword", "ward7");
+    d.click("Option1_2");
+}
+
 const QString kDuplicateName = "Please Select the Another Name\r\nThis Name Already Available";
 
 } // namespace
@@ -32,7 +43,13 @@ INSTANTIATE_TEST_SUITE_P(
                         fillLab, "Lipid Profile", "Lipid Profile", kDuplicateName, "frmViewAllLab"},
         RecordFamilyRow{"XRay", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddXRayDetails>()); },
                         "SettingsXRay", "Description", "txtUserName", QStringList{"Skull", "Chest", "Hand"},
-                        fillXRay, "Knee", "Knee", kDuplicateName, "frmViewAllXRay"}),
+                        fillXRay, "Knee", "Knee", kDuplicateName, "frmViewAllXRay"},
+        // The user name takes letters only: the digits of "nurse7" are refused.
+        RecordFamilyRow{"Users", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddNewUser>()); },
+                        "SettingsNewUser", "UserName", "txtUserName", QStringList{"anil", "bala", "chitra"},
+                        fillUser, "nurse7", "nurse",
+                        "Please Select the Another User Name\r\nThis User Name Already Assigned",
+                        "frmViewAllUsers", true}),
     RecordFamily::rowName);
 
 // Stored out of order: the lists show them by description.
@@ -56,8 +73,40 @@ INSTANTIATE_TEST_SUITE_P(
                       {"No.", "Description", "Adult(Amt)", "Children ( Amt )"},
                       {600, 4500, 1500, 1800},
                       {{" 1", "Chest", "400", "300"}, {" 2", "Skull", "500", "350"}},
+                      true},
+        // The password and the type are shown as stored.
+        ListFamilyRow{"Users",
+                      [] { return static_cast<ListScreen*>(LoadedScreen<frmViewAllUsers>()); },
+                      "            View All User Details",
+                      {"SettingsNewUser",
+                       {"UserName", "Password", "UserType"},
+                       {{"bala", "K7Xq", "Zp2"}, {"anil", "M1", "Q9"}},
+                       true},
+                      {"No.", "User Name", "Password", "User Type"},
+                      {600, 2500, 2500, 2500},
+                      {{" 1", "bala", "K7Xq", "Zp2"}, {" 2", "anil", "M1", "Q9"}},
                       true}),
     ListFamily::rowName);
 
-// The detail views of the reference data join the search family with the doctors, employees and users.
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(SearchFamily);
+// The first account of the name is shown, every cell wrapped.
+INSTANTIATE_TEST_SUITE_P(
+    Screens, SearchFamily,
+    testing::Values(SearchFamilyRow{
+        "Users",
+        [] { return static_cast<QWidget*>(ShowScreen<frmViewUserDetails>()); },
+        "                View User Details",
+        {"SettingsNewUser",
+         {"UserNo", "UserName", "Password", "UserType"},
+         {{"4", "bala", "K7Xq", "Zp2"}, {"5", "anil", "M1", "Q9"}, {"6", "bala", "B2", "T3"}},
+         true},
+        {"bala", "anil", "bala"},
+        {"User ID", "User Name", "Password", "Type"},
+        "bala",
+        {"4\r\n", "bala\r\n", "K7Xq\r\n", "Zp2\r\n"},
+        "Select One Doctor Name From List .. ",
+        "Search Dr Details .. ",
+        "Please select the User Name",
+        "User Name Not Found",
+        "cmbDrName",
+        true}),
+    SearchFamily::rowName);
