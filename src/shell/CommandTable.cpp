@@ -1,6 +1,7 @@
 #include "shell/CommandTable.h"
 
 #include "framework/Screens.h"
+#include "maintenance/frmSettingsChangePwd.h"
 #include "patients/frmAddOutPatient.h"
 #include "patients/frmViewOutPatient.h"
 #include "reference/frmAddLabDetails.h"
@@ -21,6 +22,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},
         {"mnuViewUserDetails", [] { ShowScreen<frmViewUserDetails>(); }},
+        {"mnuChangePassword", [] { ShowScreen<frmSettingsChangePwd>(); }},
         {"mnuHelpTopic", [] { ShowScreen<frmcontactus>(); }},
         {"mnuAboutMe", [] { ShowScreen<frmAboutme>(); }},
     };

@@ -4,6 +4,7 @@
 #include "data/modVBDes.h"
 #include "framework/Chrome.h"
 #include "framework/PictureButton.h"
+#include "maintenance/frmSettingsChangePwd.h"
 #include "shell/GuardedApplication.h"
 #include "shell/frmLoading.h"
 #include "shell/frmLogin.h"
@@ -103,6 +104,18 @@ TEST_F(LoginTest, BlanksAroundTheStoredPasswordAreTrimmedButTypedBlanksNeverMatc
     // The type is trimmed both sides of the cipher too.
     users({{"nurse", "  " + Encipher(" ward7 ") + " ", Encipher(" Employee ")}});
     expectLogin({{"nurse", " ward7"}, {"nurse", "ward7 "}}, "nurse", "ward7", "Employee");
+}
+
+TEST_F(LoginTest, AfterAChangeOfPasswordTheOldOneIsRefusedAndTheNewOneLogsIn) {
+    users({{"nurse", Encipher("ward7"), Encipher("Employee")}});
+    CurrentUserName = "nurse";
+    frmSettingsChangePwd* change = ShowScreen<frmSettingsChangePwd>();
+    ASSERT_NE(change, nullptr);
+    change->findChild<QLineEdit*>("txtPassword")->setText("ward9");
+    change->findChild<QLineEdit*>("txtConfirmPassword")->setText("ward9");
+    change->ok();
+    CurrentUserName.clear();
+    expectLogin({{"nurse", "ward7"}}, "nurse", "ward9", "Employee");
 }
 
 TEST_F(LoginTest, TheFirstMatchingRowInTableOrderWins) {
