@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimeEdit>
 
 QLineEdit* textBox(const QString& objectName, QWidget* parent) {
     auto* e = new QLineEdit(parent);
@@ -15,4 +16,11 @@ QComboBox* editableCombo(const QString& objectName, QWidget* parent) {
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     return c;
+}
+
+QTimeEdit* timePicker(const QString& objectName, QWidget* parent) {
+    auto* t = new QTimeEdit(QTime(0, 0), parent);
+    t->setObjectName(objectName);
+    t->setDisplayFormat("HH:mm");
+    return t;
 }

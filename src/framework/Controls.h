@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QTimeEdit;
 class QWidget;
 
 // The input controls of the screens, each under its given name (a date picker: DatePicker's own constructor).
@@ -11,3 +12,5 @@ class QWidget;
 QLineEdit* textBox(const QString& objectName, QWidget* parent);
 // A drop-down list whose text may be typed; what is typed never becomes an item.
 QComboBox* editableCombo(const QString& objectName, QWidget* parent);
+// A time picker showing hours and minutes ("HH:mm"), starting at 00:00.
+QTimeEdit* timePicker(const QString& objectName, QWidget* parent);

@@ -4,9 +4,11 @@
 #include "maintenance/frmSettingsChangePwd.h"
 #include "patients/frmAddOutPatient.h"
 #include "patients/frmViewOutPatient.h"
+#include "reference/frmAddDoctorDetail.h"
 #include "reference/frmAddLabDetails.h"
 #include "reference/frmAddNewUser.h"
 #include "reference/frmAddXRayDetails.h"
+#include "reference/frmViewDrDetails.h"
 #include "reference/frmViewUserDetails.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmcontactus.h"
@@ -23,6 +25,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},
         {"mnuViewUserDetails", [] { ShowScreen<frmViewUserDetails>(); }},
         {"mnuChangePassword", [] { ShowScreen<frmSettingsChangePwd>(); }},
+        {"mnuAddDrDetail", ShowAddDoctorDetail},
+        {"mnuViewDocctorDetails", [] { ShowScreen<frmViewDrDetails>(); }},
         {"mnuHelpTopic", [] { ShowScreen<frmcontactus>(); }},
         {"mnuAboutMe", [] { ShowScreen<frmAboutme>(); }},
     };

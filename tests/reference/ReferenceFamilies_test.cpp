@@ -1,11 +1,14 @@
 // The reference data screens' rows in the record, list and search families.
 #include "data/modVBDes.h"
+#include "reference/frmAddDoctorDetail.h"
 #include "reference/frmAddLabDetails.h"
 #include "reference/frmAddNewUser.h"
 #include "reference/frmAddXRayDetails.h"
+#include "reference/frmViewAllDoctors.h"
 #include "reference/frmViewAllLab.h"
 #include "reference/frmViewAllUsers.h"
 #include "reference/frmViewAllXRay.h"
+#include "reference/frmViewDrDetails.h"
 #include "reference/frmViewUserDetails.h"
 #include "support/ListFamilies.h"
 #include "support/RecordFamily.h"
@@ -31,6 +34,11 @@ void fillUser(const ScreenDriver& d, const QString& name) {
     d.click("Option1_2");
 }
 
+void fillDoctor(const ScreenDriver& d, const QString& name) {
+    d.type("txtDoctorID", name);
+    d.type("txtFirstName", "Telmar");
+}
+
 const QString kDuplicateName = "Please Select the Another Name\r\nThis Name Already Available";
 
 } // namespace
@@ -44,6 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
         RecordFamilyRow{"XRay", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddXRayDetails>()); },
                         "SettingsXRay", "Description", "txtUserName", QStringList{"Skull", "Chest", "Hand"},
                         fillXRay, "Knee", "Knee", kDuplicateName, "frmViewAllXRay"},
+        RecordFamilyRow{
+            "Doctors", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddDoctorDetail>()); },
+            "SettingDrDetails", "DoctorID", "txtDoctorID", QStringList{"Dr.Rao", "Dr.Anand", "Dr.Mary"},
+            fillDoctor, "Dr.Telmar , M.B.B.S", "Dr.Telmar , M.B.B.S",
+            "Please Select the Another Doctor Id\r\nThis Doctor ID Already Assigned", "frmViewAllDoctors"},
         // The user name takes letters only: the digits of "nurse7" are refused.
         RecordFamilyRow{"Users", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddNewUser>()); },
                         "SettingsNewUser", "UserName", "txtUserName", QStringList{"anil", "bala", "chitra"},
@@ -74,6 +87,15 @@ INSTANTIATE_TEST_SUITE_P(
                       {600, 4500, 1500, 1800},
                       {{" 1", "Chest", "400", "300"}, {" 2", "Skull", "500", "350"}},
                       true},
+        ListFamilyRow{
+            "Doctors",
+            [] { return static_cast<ListScreen*>(LoadedScreen<frmViewAllDoctors>()); },
+            "          View All Doctors Details",
+            {"SettingDrDetails", {"DoctorID", "FirstName"}, {{"Dr.Rao", "Rao"}, {"Dr.Anand", "Anand"}}},
+            {"No.", "Doctor Name"},
+            {600, 4500},
+            {{" 1", "Dr.Rao"}, {" 2", "Dr.Anand"}},
+            true},
         // The password and the type are shown as stored.
         ListFamilyRow{"Users",
                       [] { return static_cast<ListScreen*>(LoadedScreen<frmViewAllUsers>()); },
@@ -91,22 +113,43 @@ INSTANTIATE_TEST_SUITE_P(
 // The first account of the name is shown, every cell wrapped.
 INSTANTIATE_TEST_SUITE_P(
     Screens, SearchFamily,
-    testing::Values(SearchFamilyRow{
-        "Users",
-        [] { return static_cast<QWidget*>(ShowScreen<frmViewUserDetails>()); },
-        "                View User Details",
-        {"SettingsNewUser",
-         {"UserNo", "UserName", "Password", "UserType"},
-         {{"4", "bala", "K7Xq", "Zp2"}, {"5", "anil", "M1", "Q9"}, {"6", "bala", "B2", "T3"}},
-         true},
-        {"bala", "anil", "bala"},
-        {"User ID", "User Name", "Password", "Type"},
-        "bala",
-        {"4\r\n", "bala\r\n", "K7Xq\r\n", "Zp2\r\n"},
-        "Select One Doctor Name From List .. ",
-        "Search Dr Details .. ",
-        "Please select the User Name",
-        "User Name Not Found",
-        "cmbDrName",
-        true}),
+    testing::Values(
+        SearchFamilyRow{"Doctors",
+                        [] { return static_cast<QWidget*>(ShowScreen<frmViewDrDetails>()); },
+                        "                View Doctors Details",
+                        {"SettingDrDetails",
+                         {"DoctorID", "FirstName", "InTime", "AvailableDays"},
+                         {{"Dr.Rao", "Anil", "09:00", "Monday,Friday"},
+                          {"Dr.Bala", "Bala", "10:00", "Sunday"},
+                          {"Dr.Anil K", "Anil", "11:00", "Tuesday"}}},
+                        {"Anil", "Bala", "Anil"},
+                        {"Doctor ID", "First Name", "Last Name", "Sex", "Mobile Phone", "Home Phone",
+                         "Date of Birth", "Age", "Pager Number", "Address", "Email Id", "Doctor Type",
+                         "Qualification", "Spcialization", "In Time", "Out Time", "Available Days"},
+                        "Anil",
+                        {"Dr.Rao\r\n", "Anil\r\n", "", "", "", "", "", "", "", "", "", "", "", "",
+                         "09:00\r\n", "", "Monday,Friday\r\n"},
+                        "Select One Doctor Name From List .. ",
+                        "Search Dr Details .. ",
+                        "Please select the Dr Name",
+                        "Doctor Name Not Found",
+                        "cmbDrName",
+                        true},
+        SearchFamilyRow{"Users",
+                        [] { return static_cast<QWidget*>(ShowScreen<frmViewUserDetails>()); },
+                        "                View User Details",
+                        {"SettingsNewUser",
+                         {"UserNo", "UserName", "Password", "UserType"},
+                         {{"4", "bala", "K7Xq", "Zp2"}, {"5", "anil", "M1", "Q9"}, {"6", "bala", "B2", "T3"}},
+                         true},
+                        {"bala", "anil", "bala"},
+                        {"User ID", "User Name", "Password", "Type"},
+                        "bala",
+                        {"4\r\n", "bala\r\n", "K7Xq\r\n", "Zp2\r\n"},
+                        "Select One Doctor Name From List .. ",
+                        "Search Dr Details .. ",
+                        "Please select the User Name",
+                        "User Name Not Found",
+                        "cmbDrName",
+                        true}),
     SearchFamily::rowName);
