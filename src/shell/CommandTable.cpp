@@ -5,10 +5,12 @@
 #include "patients/frmAddOutPatient.h"
 #include "patients/frmViewOutPatient.h"
 #include "reference/frmAddDoctorDetail.h"
+#include "reference/frmAddEmployeeDetail.h"
 #include "reference/frmAddLabDetails.h"
 #include "reference/frmAddNewUser.h"
 #include "reference/frmAddXRayDetails.h"
 #include "reference/frmViewDrDetails.h"
+#include "reference/frmViewEmpDetails.h"
 #include "reference/frmViewUserDetails.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmcontactus.h"
@@ -27,6 +29,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuChangePassword", [] { ShowScreen<frmSettingsChangePwd>(); }},
         {"mnuAddDrDetail", ShowAddDoctorDetail},
         {"mnuViewDocctorDetails", [] { ShowScreen<frmViewDrDetails>(); }},
+        {"mnuAddEmployeeDetails", [] { ShowScreen<frmAddEmployeeDetail>(); }},
+        {"mnuViewEmployeeDetails", [] { ShowScreen<frmViewEmpDetails>(); }},
         {"mnuHelpTopic", [] { ShowScreen<frmcontactus>(); }},
         {"mnuAboutMe", [] { ShowScreen<frmAboutme>(); }},
     };

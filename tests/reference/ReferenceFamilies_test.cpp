@@ -1,6 +1,8 @@
 // The reference data screens' rows in the record, list and search families.
+#include "data/Environment.h"
 #include "data/modVBDes.h"
 #include "reference/frmAddDoctorDetail.h"
+#include "reference/frmAddEmployeeDetail.h"
 #include "reference/frmAddLabDetails.h"
 #include "reference/frmAddNewUser.h"
 #include "reference/frmAddXRayDetails.h"
@@ -9,9 +11,13 @@
 #include "reference/frmViewAllUsers.h"
 #include "reference/frmViewAllXRay.h"
 #include "reference/frmViewDrDetails.h"
+#include "reference/frmViewEmpDetails.h"
+#include "reference/frmViewEmployeeDetails.h"
 #include "reference/frmViewUserDetails.h"
 #include "support/ListFamilies.h"
 #include "support/RecordFamily.h"
+
+#include <QDateEdit>
 
 namespace {
 
@@ -39,6 +45,22 @@ void fillDoctor(const ScreenDriver& d, const QString& name) {
     d.type("txtFirstName", "Telmar");
 }
 
+// Every field an employee needs, so the save asks nothing.
+void fillEmployee(const ScreenDriver& d, const QString& id) {
+    d.type("txtEmployeeID", id);
+    for (const auto& [box, keys] : std::vector<std::pair<QString, QString>>{{"txtFirstName", "Asha"},
+                                                                            {"txtLastName", "K"},
+                                                                            {"cmbSex", "F"},
+                                                                            {"txtAddress", "3 Hill Street"},
+                                                                            {"txtEmployeeType", "Nurse"},
+                                                                            {"txtQualification", "BSc"},
+                                                                            {"txtMobilePhone", "0771"},
+                                                                            {"txtHomePhone", "0112"},
+                                                                            {"txtEmailId", "asha@ward"}})
+        d.type(box, keys);
+    d.control<QDateEdit>("DTPicker1")->setDate(Today().addYears(-30));
+}
+
 const QString kDuplicateName = "Please Select the Another Name\r\nThis Name Already Available";
 
 } // namespace
@@ -57,6 +79,12 @@ INSTANTIATE_TEST_SUITE_P(
             "SettingDrDetails", "DoctorID", "txtDoctorID", QStringList{"Dr.Rao", "Dr.Anand", "Dr.Mary"},
             fillDoctor, "Dr.Telmar , M.B.B.S", "Dr.Telmar , M.B.B.S",
             "Please Select the Another Doctor Id\r\nThis Doctor ID Already Assigned", "frmViewAllDoctors"},
+        RecordFamilyRow{"Employees",
+                        [] { return static_cast<RecordScreen*>(ShowScreen<frmAddEmployeeDetail>()); },
+                        "SettingsEmployeeDetails", "EmployeeID", "txtEmployeeID",
+                        QStringList{"101", "207", "150"}, fillEmployee, "12a3", "123",
+                        "Please Select the Another Employee Id\r\nThis Employee ID Already Assigned",
+                        "frmViewEmployeeDetails"},
         // The user name takes letters only: the digits of "nurse7" are refused.
         RecordFamilyRow{"Users", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddNewUser>()); },
                         "SettingsNewUser", "UserName", "txtUserName", QStringList{"anil", "bala", "chitra"},
@@ -96,6 +124,19 @@ INSTANTIATE_TEST_SUITE_P(
             {600, 4500},
             {{" 1", "Dr.Rao"}, {" 2", "Dr.Anand"}},
             true},
+        ListFamilyRow{"Employees",
+                      [] { return static_cast<ListScreen*>(LoadedScreen<frmViewEmployeeDetails>()); },
+                      "                            View All Employee Details",
+                      {"SettingsEmployeeDetails",
+                       {"EmployeeID", "FirstName", "MobilePhone", "Qualification"},
+                       {{"101", "Asha", "Not Available", "BSc"}, {"102", "Ravi", "0771", "MSc"}}},
+                      {"No.", "Employee ID", "First Name", "Last Name", "Sex", "Mobile Phone", "Home Phone",
+                       "Date of Birth", "Age", "Pager Number", "Address", "Email Id", "Employee Type",
+                       "Qualification"},
+                      {500, 1100, 1200, 1100, 700, 1200, 1200, 1100, 2400, 1200, 2000, 1600, 1300, 1300},
+                      {{" 1", "101", "Asha", "", "", "Not Available", "", "", "", "", "", "", "", "BSc"},
+                       {" 2", "102", "Ravi", "", "", "0771", "", "", "", "", "", "", "", "MSc"}},
+                      true},
         // The password and the type are shown as stored.
         ListFamilyRow{"Users",
                       [] { return static_cast<ListScreen*>(LoadedScreen<frmViewAllUsers>()); },
@@ -114,6 +155,24 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Screens, SearchFamily,
     testing::Values(
+        SearchFamilyRow{"Employees",
+                        [] { return static_cast<QWidget*>(ShowScreen<frmViewEmpDetails>()); },
+                        "                View Employee Details",
+                        {"SettingsEmployeeDetails",
+                         {"EmployeeID", "FirstName", "Qualification"},
+                         {{"101", "Asha", "BSc"}, {"102", "Ravi", "MSc"}, {"103", "Asha", "MBA"}}},
+                        {"Asha", "Ravi", "Asha"},
+                        {"Employee ID", "First Name", "Last Name", "Sex", "Mobile Phone", "Home Phone",
+                         "Date of Birth", "Age", "Pager Number", "Address", "Email Id", "Employee Type",
+                         "Qualification"},
+                        "Asha",
+                        {"101\r\n", "Asha\r\n", "", "", "", "", "", "", "", "", "", "", "BSc\r\n"},
+                        "Select One Employee Name From List .. ",
+                        "Search Dr Details .. ",
+                        "Please select the Employee Name",
+                        "Employee Name Not Found",
+                        "cmbEmpName",
+                        true},
         SearchFamilyRow{"Doctors",
                         [] { return static_cast<QWidget*>(ShowScreen<frmViewDrDetails>()); },
                         "                View Doctors Details",
