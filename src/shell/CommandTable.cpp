@@ -2,7 +2,9 @@
 
 #include "framework/Screens.h"
 #include "maintenance/frmSettingsChangePwd.h"
+#include "patients/frmAddInPatient.h"
 #include "patients/frmAddOutPatient.h"
+#include "patients/frmViewInPatient.h"
 #include "patients/frmViewOutPatient.h"
 #include "reference/frmAddDoctorDetail.h"
 #include "reference/frmAddEmployeeDetail.h"
@@ -22,6 +24,8 @@ const std::vector<DispatchRow>& dispatchTable() {
     static const std::vector<DispatchRow> rows{
         {"mnuOutPatientHistory", ShowViewOutPatient},
         {"mnuNewPateient", ShowAddOutPatient},
+        {"mnuInAdmission", [] { ShowScreen<frmAddInPatient>(); }},
+        {"mnuInPatientHistory", [] { ShowScreen<frmViewInPatient>(); }},
         {"mnuLabTestNames", [] { ShowScreen<frmAddLabDetails>(); }},
         {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},
