@@ -4,6 +4,7 @@
 #include "maintenance/frmSettingsChangePwd.h"
 #include "patients/frmAddInPatient.h"
 #include "patients/frmAddOutPatient.h"
+#include "patients/frmDischarge.h"
 #include "patients/frmViewInPatient.h"
 #include "patients/frmViewOutPatient.h"
 #include "reference/frmAddDoctorDetail.h"
@@ -26,6 +27,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuNewPateient", ShowAddOutPatient},
         {"mnuInAdmission", [] { ShowScreen<frmAddInPatient>(); }},
         {"mnuInPatientHistory", [] { ShowScreen<frmViewInPatient>(); }},
+        {"mnuInDischarge", [] { ShowScreen<frmDischarge>(); }},
         {"mnuLabTestNames", [] { ShowScreen<frmAddLabDetails>(); }},
         {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},
