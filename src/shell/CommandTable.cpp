@@ -7,6 +7,7 @@
 #include "patients/frmDischarge.h"
 #include "patients/frmViewInPatient.h"
 #include "patients/frmViewOutPatient.h"
+#include "reference/frmAddConsultant.h"
 #include "reference/frmAddDoctorDetail.h"
 #include "reference/frmAddEmployeeDetail.h"
 #include "reference/frmAddLabDetails.h"
@@ -28,6 +29,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuInAdmission", [] { ShowScreen<frmAddInPatient>(); }},
         {"mnuInPatientHistory", [] { ShowScreen<frmViewInPatient>(); }},
         {"mnuInDischarge", [] { ShowScreen<frmDischarge>(); }},
+        {"mnuConBill", [] { ShowScreen<frmAddConsultant>(); }},
         {"mnuLabTestNames", [] { ShowScreen<frmAddLabDetails>(); }},
         {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},

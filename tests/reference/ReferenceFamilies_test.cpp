@@ -1,11 +1,13 @@
 // The reference data screens' rows in the record, list and search families.
 #include "data/Environment.h"
 #include "data/modVBDes.h"
+#include "reference/frmAddConsultant.h"
 #include "reference/frmAddDoctorDetail.h"
 #include "reference/frmAddEmployeeDetail.h"
 #include "reference/frmAddLabDetails.h"
 #include "reference/frmAddNewUser.h"
 #include "reference/frmAddXRayDetails.h"
+#include "reference/frmViewAllConsultant.h"
 #include "reference/frmViewAllDoctors.h"
 #include "reference/frmViewAllLab.h"
 #include "reference/frmViewAllUsers.h"
@@ -61,6 +63,13 @@ void fillEmployee(const ScreenDriver& d, const QString& id) {
     d.control<QDateEdit>("DTPicker1")->setDate(Today().addYears(-30));
 }
 
+// A doctor picked from the list, a patient and an amount.
+void fillFee(const ScreenDriver& d, const QString& doctor) {
+    d.type("cmbPatientID", doctor);
+    d.type("Combo1", "OP");
+    d.type("txtPassword", "300");
+}
+
 const QString kDuplicateName = "Please Select the Another Name\r\nThis Name Already Available";
 
 } // namespace
@@ -85,6 +94,23 @@ INSTANTIATE_TEST_SUITE_P(
                         QStringList{"101", "207", "150"}, fillEmployee, "12a3", "123",
                         "Please Select the Another Employee Id\r\nThis Employee ID Already Assigned",
                         "frmViewEmployeeDetails"},
+        // The screen opens only with in-patients, out-patients and doctors stored; "Dr.K" completes to the
+        // one doctor.
+        RecordFamilyRow{"Consultant",
+                        [] { return static_cast<RecordScreen*>(ShowScreen<frmAddConsultant>()); },
+                        "SettingsConsultant",
+                        "DrName",
+                        "cmbPatientID",
+                        QStringList{"Dr.A", "Dr.B", "Dr.C"},
+                        fillFee,
+                        "Dr.K",
+                        "Dr.Kumar",
+                        "Please Select the Another Name and Patient ID\r\nThis Name Already Available",
+                        "frmViewAllConsultant",
+                        false,
+                        {{"SettingsInPatient", {"EmployeeID"}, {"IP1"}},
+                         {"SettingsOutPatient", {"EmployeeID"}, {"OP1"}},
+                         {"SettingDrDetails", {"DoctorID"}, {"Dr.Kumar"}}}},
         // The user name takes letters only: the digits of "nurse7" are refused.
         RecordFamilyRow{"Users", [] { return static_cast<RecordScreen*>(ShowScreen<frmAddNewUser>()); },
                         "SettingsNewUser", "UserName", "txtUserName", QStringList{"anil", "bala", "chitra"},
@@ -137,6 +163,17 @@ INSTANTIATE_TEST_SUITE_P(
                       {{" 1", "101", "Asha", "", "", "Not Available", "", "", "", "", "", "", "", "BSc"},
                        {" 2", "102", "Ravi", "", "", "0771", "", "", "", "", "", "", "", "MSc"}},
                       true},
+        ListFamilyRow{
+            "Consultant",
+            [] { return static_cast<ListScreen*>(LoadedScreen<frmViewAllConsultant>()); },
+            "            View All Consultant Fees",
+            {"SettingsConsultant",
+             {"ConsultDate", "DrName", "Amount", "PatientID"},
+             {{"2026-12-01", "Dr.Rao", "300", "IP1"}, {"2026-11-02", "Dr.Anand", "250", "OP4"}}},
+            {"No.", "Date", "Dr Name", "Amount", "Patient ID"},
+            {600, 1300, 3000, 1200, 1500},
+            {{" 1", "02/11/2026", "Dr.Anand", "250", "OP4"}, {" 2", "01/12/2026", "Dr.Rao", "300", "IP1"}},
+            true},
         // The password and the type are shown as stored.
         ListFamilyRow{"Users",
                       [] { return static_cast<ListScreen*>(LoadedScreen<frmViewAllUsers>()); },

@@ -32,6 +32,8 @@ struct RecordFamilyRow {
     QString duplicate;             // the two lines refusing a stored key again
     QString listScreen;            // objectName of the screen View All opens
     bool replaceDelivered = false; // the table's delivered rows (the first account) are deleted first
+    // Rows of other tables the screen needs to open: table, columns, values.
+    std::vector<std::tuple<QString, QStringList, QStringList>> prerequisites = {};
 };
 // A row is named by its name in test output.
 inline void PrintTo(const RecordFamilyRow& row, std::ostream* os) {
@@ -43,6 +45,8 @@ protected:
     void SetUp() override {
         ConnectedAppTest::SetUp();
         if (GetParam().replaceDelivered) execSql(dbPath(), "DELETE FROM " + GetParam().table);
+        for (const auto& [table, columns, values] : GetParam().prerequisites)
+            insertRow(table, columns, values);
     }
     RecordScreen* openScreen() {
         RecordScreen* s = GetParam().open();
