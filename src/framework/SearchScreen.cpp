@@ -46,6 +46,13 @@ private:
 
 } // namespace
 
+std::vector<GridColumn> columnsInTableOrder(const QStringList& headings) {
+    std::vector<GridColumn> columns;
+    for (int c = 0; c < headings.size(); ++c)
+        columns.push_back({headings[c], 0, c});
+    return columns;
+}
+
 SearchScreen::SearchScreen(ScreenInfo info, NameSearch wanted)
     : MenuScreen(std::move(info)), search_(std::move(wanted)) {
     auto* row = new QHBoxLayout;

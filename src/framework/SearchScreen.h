@@ -14,6 +14,9 @@ class QComboBox;
 // (Rows), or down the first of two columns beside the values, each cell wrapped to its text (Transposed).
 enum class DetailLayout { Rows, Transposed };
 
+// One grid column per heading, column c showing table column c (a detail view of every column).
+std::vector<GridColumn> columnsInTableOrder(const QStringList& headings);
+
 // What a search screen looks for, and the texts it says it with.
 struct NameSearch {
     QString query;

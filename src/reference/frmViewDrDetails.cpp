@@ -1,16 +1,10 @@
 #include "reference/frmViewDrDetails.h"
 
 namespace {
-std::vector<GridColumn> everyColumn() {
-    const QStringList headings{
-        "Doctor ID",     "First Name",    "Last Name",    "Sex",      "Mobile Phone",  "Home Phone",
-        "Date of Birth", "Age",           "Pager Number", "Address",  "Email Id",      "Doctor Type",
-        "Qualification", "Spcialization", "In Time",      "Out Time", "Available Days"};
-    std::vector<GridColumn> columns;
-    for (int c = 0; c < headings.size(); ++c)
-        columns.push_back({headings[c], 0, c});
-    return columns;
-}
+const QStringList kHeadings{"Doctor ID",  "First Name",    "Last Name",     "Sex",           "Mobile Phone",
+                            "Home Phone", "Date of Birth", "Age",           "Pager Number",  "Address",
+                            "Email Id",   "Doctor Type",   "Qualification", "Spcialization", "In Time",
+                            "Out Time",   "Available Days"};
 } // namespace
 
 frmViewDrDetails::frmViewDrDetails()
@@ -22,5 +16,5 @@ frmViewDrDetails::frmViewDrDetails()
                     .nameColumn = 1,
                     .emptyText = "Please select the Dr Name",
                     .notFoundText = "Doctor Name Not Found",
-                    .columns = everyColumn(),
+                    .columns = columnsInTableOrder(kHeadings),
                     .layout = DetailLayout::Transposed}) {}

@@ -1,15 +1,9 @@
 #include "reference/frmViewEmpDetails.h"
 
 namespace {
-std::vector<GridColumn> everyColumn() {
-    const QStringList headings{"Employee ID", "First Name",    "Last Name",    "Sex",          "Mobile Phone",
-                               "Home Phone",  "Date of Birth", "Age",          "Pager Number", "Address",
-                               "Email Id",    "Employee Type", "Qualification"};
-    std::vector<GridColumn> columns;
-    for (int c = 0; c < headings.size(); ++c)
-        columns.push_back({headings[c], 0, c});
-    return columns;
-}
+const QStringList kHeadings{"Employee ID", "First Name",    "Last Name",    "Sex",          "Mobile Phone",
+                            "Home Phone",  "Date of Birth", "Age",          "Pager Number", "Address",
+                            "Email Id",    "Employee Type", "Qualification"};
 } // namespace
 
 frmViewEmpDetails::frmViewEmpDetails()
@@ -21,5 +15,5 @@ frmViewEmpDetails::frmViewEmpDetails()
                     .nameColumn = 1,
                     .emptyText = "Please select the Employee Name",
                     .notFoundText = "Employee Name Not Found",
-                    .columns = everyColumn(),
+                    .columns = columnsInTableOrder(kHeadings),
                     .layout = DetailLayout::Transposed}) {}
