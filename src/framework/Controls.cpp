@@ -1,5 +1,7 @@
 #include "framework/Controls.h"
 
+#include "framework/modInputHelpers.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTimeEdit>
@@ -15,6 +17,15 @@ QComboBox* editableCombo(const QString& objectName, QWidget* parent) {
     c->setObjectName(objectName);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
+QComboBox* sexList(const QString& objectName, QWidget* parent) {
+    QComboBox* c = editableCombo(objectName, parent);
+    c->addItems({"Male", "Female"});
+    c->setCurrentIndex(-1);
+    c->clearEditText();
+    attachAutoComplete(c, false);
     return c;
 }
 

@@ -7,6 +7,7 @@
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -262,6 +263,15 @@ PictureButton* helpIcon(const QString& objectName, const QString& tip, QWidget* 
         QCoreApplication::sendEvent(icon, &show);
     });
     return icon;
+}
+
+PictureRow PictureRow::centred(std::span<const PictureSpec> specs, QBoxLayout* below, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    PictureRow made(specs, row, parent);
+    row->addStretch(1);
+    below->addLayout(row);
+    return made;
 }
 
 PictureRow::PictureRow(std::span<const PictureSpec> specs, QBoxLayout* layout, QWidget* parent)

@@ -99,6 +99,8 @@ class PictureRow {
 public:
     PictureRow() = default;
     PictureRow(std::span<const PictureSpec> specs, QBoxLayout* layout, QWidget* parent);
+    // The row centred on a line of its own at the end of `below`.
+    static PictureRow centred(std::span<const PictureSpec> specs, QBoxLayout* below, QWidget* parent);
     PictureButton* button(int index) const { return buttons_[static_cast<size_t>(index)]; }
     // Each button's normal picture and balloon tip, then each clipped to its picture with white as the
     // transparent colour.

@@ -29,13 +29,9 @@ frmSettingsChangePwd::frmSettingsChangePwd()
     form->addRow("Confirm New Password", txtConfirmPassword);
     body()->addLayout(form);
     body()->addStretch(1);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    buttons_ = PictureRow(kButtons, row, this);
+    buttons_ = PictureRow::centred(kButtons, body(), this);
     Picture1 = buttons_.button(0);
     Picture2 = buttons_.button(1);
-    row->addStretch(1);
-    body()->addLayout(row);
     connect(Picture1, &PictureButton::clicked, this, &frmSettingsChangePwd::ok);
     connect(Picture2, &PictureButton::clicked, this, &QWidget::close);
 }

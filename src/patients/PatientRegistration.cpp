@@ -36,7 +36,7 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     idRow->addWidget(cmbPatientID, 1);
     txtFirstName = textBox("txtFirstName", area);
     txtLastName = textBox("txtLastName", area);
-    cmbSex = editableCombo("cmbSex", area);
+    cmbSex = sexList("cmbSex", area);
     cmbMartialStatus = editableCombo("cmbMartialStatus", area);
     txtAge = textBox("txtAge", area);
     txtMobilePhone = textBox("txtMobilePhone", area);
@@ -76,7 +76,6 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     attachNameOnly(txtLastName);
     for (QLineEdit* digits : {txtMobilePhone, txtHomePhone, txtPagerNumber, txtAge})
         attachNumberOnly(digits, false);
-    attachAutoComplete(cmbSex, false);
     attachAutoComplete(cmbMartialStatus, false);
     // Free IDs may be typed; the list completes them only while a record is being added or edited.
     attachAutoComplete(cmbPatientID, true, [this] { return state() != State::Browsing; });
@@ -92,15 +91,8 @@ QWidget* PatientRegistration::keyField() const {
 }
 
 void PatientRegistration::fillLists() {
-    cmbSex->addItems({"Male", "Female"});
     cmbMartialStatus->addItems({"Married", "Unmarried"});
-    emptyControl(cmbSex);
     emptyControl(cmbMartialStatus);
-}
-
-void PatientRegistration::setDefaults() {
-    const QSignalBlocker quiet(DTPicker1);
-    DTPicker1->setDate(Today());
 }
 
 bool PatientRegistration::checks() {

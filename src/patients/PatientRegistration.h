@@ -27,7 +27,6 @@ protected:
     QWidget* keyField() const override;
     bool checks() override;
     void fillLists() override;
-    void setDefaults() override;
     void emptyFields(Emptying why) override;
     void stateChanged() override;
 

@@ -46,13 +46,9 @@ frmDischarge::frmDischarge()
     form->addRow("Discharge Date", DTPicker1);
     body()->addLayout(form);
     body()->addStretch(1);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    buttons_ = PictureRow(kButtons, row, this);
+    buttons_ = PictureRow::centred(kButtons, body(), this);
     Picture1 = buttons_.button(0);
     Picture2 = buttons_.button(1);
-    row->addStretch(1);
-    body()->addLayout(row);
 
     attachAutoComplete(cmbPatientName, true);
     attachFutureDateRefusal(DTPicker1, MsgIcon::Critical, "Warning",
@@ -66,11 +62,6 @@ frmDischarge::frmDischarge()
 
 void frmDischarge::setPictures() {
     buttons_.setUp(this);
-}
-
-void frmDischarge::setDefaults() {
-    const QSignalBlocker quiet(DTPicker1);
-    DTPicker1->setDate(Today());
 }
 
 bool frmDischarge::openSets() {

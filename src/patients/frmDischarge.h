@@ -19,7 +19,6 @@ public:
 
 protected:
     void setPictures() override;
-    void setDefaults() override;
     bool openSets() override;
     void showRows() override;
 

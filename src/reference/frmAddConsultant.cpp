@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 frmAddConsultant::frmAddConsultant()
     : RecordScreen({"frmAddConsultant", QString(24, ' ') + "Add Consultant Fees Details", 6300, 10995},
@@ -46,11 +45,6 @@ frmAddConsultant::frmAddConsultant()
 
 QWidget* frmAddConsultant::keyField() const {
     return cmbPatientID;
-}
-
-void frmAddConsultant::setDefaults() {
-    const QSignalBlocker quiet(DTPicker1);
-    DTPicker1->setDate(Today());
 }
 
 bool frmAddConsultant::openOtherSets() {

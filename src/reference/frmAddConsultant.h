@@ -18,7 +18,6 @@ protected:
     bool openOtherSets() override;
     bool checks() override;
     void openList() override;
-    void setDefaults() override;
     bool clearsNotAvailable() const override { return false; }
 
     DatePicker* DTPicker1;
@@ -28,6 +27,7 @@ protected:
     PictureButton* Picture11;
 
 private:
-    // Picking a doctor while browsing, with a patient chosen (or the other way round), shows their stored fee.
+    // Picking a doctor while browsing, with a patient chosen (or the other way round), shows their stored
+    // fee.
     void chooseDoctor();
 };

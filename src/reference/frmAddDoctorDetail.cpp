@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimeEdit>
 
 frmAddDoctorDetail::frmAddDoctorDetail()
@@ -23,7 +22,7 @@ frmAddDoctorDetail::frmAddDoctorDetail()
     txtDoctorID = textBox("txtDoctorID", area);
     txtFirstName = textBox("txtFirstName", area);
     txtLastName = textBox("txtLastName", area);
-    cmbSex = editableCombo("cmbSex", area);
+    cmbSex = sexList("cmbSex", area);
     DTPicker1 = new DatePicker("DTPicker1", area);
     txtAge = textBox("txtAge", area);
     txtHomePhone = textBox("txtHomePhone", area);
@@ -90,7 +89,6 @@ frmAddDoctorDetail::frmAddDoctorDetail()
     for (QLineEdit* digits : {txtHomePhone, txtMobilePhone, txtPagerNumber})
         attachNumberOnly(digits, false);
     attachNumberOnly(txtAge, true);
-    attachAutoComplete(cmbSex, false);
     attachAgeText(DTPicker1, txtAge);
     connect(Command1, &QPushButton::clicked, this, [this] {
         Trapped(TrapWording::DescriptionOnly, [this] {
@@ -101,16 +99,6 @@ frmAddDoctorDetail::frmAddDoctorDetail()
 
 QWidget* frmAddDoctorDetail::keyField() const {
     return txtDoctorID;
-}
-
-void frmAddDoctorDetail::fillLists() {
-    cmbSex->addItems({"Male", "Female"});
-    emptyControl(cmbSex);
-}
-
-void frmAddDoctorDetail::setDefaults() {
-    const QSignalBlocker quiet(DTPicker1);
-    DTPicker1->setDate(Today());
 }
 
 bool frmAddDoctorDetail::checks() {

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QSignalBlocker>
 
 namespace {
 const QString kNotAvailable = QStringLiteral("Not Available");
@@ -23,7 +22,7 @@ frmAddEmployeeDetail::frmAddEmployeeDetail()
     txtEmployeeID = textBox("txtEmployeeID", area);
     txtFirstName = textBox("txtFirstName", area);
     txtLastName = textBox("txtLastName", area);
-    cmbSex = editableCombo("cmbSex", area);
+    cmbSex = sexList("cmbSex", area);
     DTPicker1 = new DatePicker("DTPicker1", area);
     txtAge = textBox("txtAge", area);
     txtHomePhone = textBox("txtHomePhone", area);
@@ -68,23 +67,12 @@ frmAddEmployeeDetail::frmAddEmployeeDetail()
         attachNumberOnly(digits, false);
     for (QLineEdit* letters : {txtFirstName, txtLastName})
         attachNameOnly(letters);
-    attachAutoComplete(cmbSex, false);
     attachAgeText(DTPicker1, txtAge);
     caretToEndOnFocus(txtEmailId);
 }
 
 QWidget* frmAddEmployeeDetail::keyField() const {
     return txtEmployeeID;
-}
-
-void frmAddEmployeeDetail::fillLists() {
-    cmbSex->addItems({"Male", "Female"});
-    emptyControl(cmbSex);
-}
-
-void frmAddEmployeeDetail::setDefaults() {
-    const QSignalBlocker quiet(DTPicker1);
-    DTPicker1->setDate(Today());
 }
 
 bool frmAddEmployeeDetail::checks() {

@@ -17,8 +17,6 @@ protected:
     QWidget* keyField() const override;
     bool checks() override;
     void openList() override;
-    void fillLists() override;
-    void setDefaults() override;
 
     QLineEdit* txtEmployeeID;
     QLineEdit* txtFirstName;

@@ -2,7 +2,6 @@
 
 #include "rules/AvailableDays.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -16,12 +15,8 @@ frmAvailableDays::frmAvailableDays() : ListScreen({"frmAvailableDays", " Days", 
     List1->setObjectName("List1");
     List1->setSelectionMode(QAbstractItemView::MultiSelection);
     body()->addWidget(List1, 1);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    okButton_ = PictureRow(kOk, row, this);
+    okButton_ = PictureRow::centred(kOk, body(), this);
     Picture1 = okButton_.button(0);
-    row->addStretch(1);
-    body()->addLayout(row);
     connect(Picture1, &PictureButton::clicked, this, &frmAvailableDays::ok);
 }
 
