@@ -1,5 +1,7 @@
 #include "shell/CommandTable.h"
 
+#include "billing/frmBill.h"
+#include "billing/frmInBill.h"
 #include "framework/Screens.h"
 #include "maintenance/frmSettingsChangePwd.h"
 #include "patients/frmAddInPatient.h"
@@ -30,6 +32,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuInPatientHistory", [] { ShowScreen<frmViewInPatient>(); }},
         {"mnuInDischarge", [] { ShowScreen<frmDischarge>(); }},
         {"mnuConBill", [] { ShowScreen<frmAddConsultant>(); }},
+        {"mnuOutAddBill", [] { ShowScreen<frmBill>(); }},
+        {"InAddBill", [] { ShowScreen<frmInBill>(); }},
         {"mnuLabTestNames", [] { ShowScreen<frmAddLabDetails>(); }},
         {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},
