@@ -1,0 +1,239 @@
+// The bill screen family, tested once over the out-patient and in-patient bills: what opens them, the
+// number they offer, the patient chosen, the print question, print before store, one store per bill,
+// the failure boxes, reprint and Clear.
+#include "BillFixture.h"
+#include "billing/frmBill.h"
+#include "billing/frmInBill.h"
+#include "data/Environment.h"
+#include "framework/FieldBinding.h"
+
+#include <QDateEdit>
+#include <QLabel>
+
+namespace {
+
+struct BillFamilyRow {
+    std::string name;
+    std::function<BillScreen*()> open;
+    std::function<void(BillTest&)> addPatient; // patient "P1", "Asha"
+    QString patientId;
+    QString billTable;
+    QString counterTable;
+    QString alreadyPrinted;
+    bool describesFailure; // the failure box names the failure after its text
+    bool bold;
+};
+void PrintTo(const BillFamilyRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class BillFamily : public BillTest, public testing::WithParamInterface<BillFamilyRow> {
+protected:
+    BillScreen* openReady() {
+        addDoctor();
+        GetParam().addPatient(*this);
+        BillScreen* s = GetParam().open();
+        if (s) ScreenDriver(s).activate();
+        return s;
+    }
+    // A bill of one Dr Fees / Bed Charges line of 100, listed.
+    BillScreen* listedBill() {
+        BillScreen* s = openReady();
+        if (!s) return nullptr;
+        choose(s, GetParam().patientId);
+        type(s, "Text1_0", "100");
+        press(s, "Picture1");
+        return s;
+    }
+    int bills() { return rowCount(GetParam().billTable); }
+    QString counter() { return stored(GetParam().counterTable, "LastBillNo"); }
+    QString failureBox(const QString& description) const {
+        return "Please Check the Printer is Correctly Installed" +
+               (GetParam().describesFailure ? description : QString());
+    }
+
+public:
+    static std::string rowName(const testing::TestParamInfo<BillFamilyRow>& info) { return info.param.name; }
+};
+
+} // namespace
+
+TEST_P(BillFamily, OpensOnlyWithDoctorsAndPatientsAndOffersTheCounterPlusOne) {
+    const RecordedMessage noDoctors{MsgIcon::Critical, MsgButtons::Ok, "Warning",
+                                    "Please add the Dr. Details First"};
+    const RecordedMessage noPatients{MsgIcon::Critical, MsgButtons::Ok, "Warning",
+                                     "Please add the OutPatient Details First"};
+    EXPECT_EQ(GetParam().open(), nullptr);
+    addDoctor();
+    EXPECT_EQ(GetParam().open(), nullptr);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{noDoctors, noPatients}));
+    GetParam().addPatient(*this);
+    execSql(dbPath(), "UPDATE " + GetParam().counterTable + " SET LastBillNo = 41");
+    messages.clear();
+    BillScreen* s = GetParam().open();
+    ASSERT_NE(s, nullptr);
+    const ScreenDriver d(s);
+    EXPECT_EQ(messages.count(), 0u);
+    EXPECT_EQ(d.control<QLabel>("Label2")->text(), "42");
+    EXPECT_EQ(d.control<QComboBox>("cmbPatientName")->itemText(0), GetParam().patientId);
+    EXPECT_EQ(d.control<QComboBox>("cmbDrName")->itemText(0), "Dr.Rao");
+    EXPECT_EQ(d.text("cmbPatientName"), "");
+    const auto* list = d.control<QTreeWidget>("List");
+    EXPECT_EQ(list->headerItem()->text(0) + "|" + list->headerItem()->text(1) + "|" +
+                  list->headerItem()->text(2),
+              "Sl No|Particulars|Amount");
+}
+
+TEST_P(BillFamily, ChoosingAPatientShowsTheNameAndMovesOnToTheDoctor) {
+    BillScreen* s = openReady();
+    ASSERT_NE(s, nullptr);
+    const ScreenDriver d(s);
+    d.type("cmbPatientName", GetParam().patientId);
+    EXPECT_EQ(d.text("txtPatientID"), "Asha"); // shown as typed, the typing goes on in the box
+    EXPECT_EQ(s->focusWidget(), d.control("cmbPatientName"));
+    QTest::keyClick(d.control("cmbPatientName"), Qt::Key_Return);
+    EXPECT_EQ(s->focusWidget(), d.control("cmbDrName"));
+    // Future dates are refused with the bill's wording.
+    d.control<QDateEdit>("DTPicker1")->setDate(Today().addDays(1));
+    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, "Warning",
+                                                "Please Select date Less than Equal To Current Date\r\nYou "
+                                                "cannt Bill for Future Date"}));
+    EXPECT_EQ(d.control<QDateEdit>("DTPicker1")->date(), Today());
+}
+
+TEST_P(BillFamily, AddAndPrintRefuseWhatIsMissing) {
+    BillScreen* s = openReady();
+    ASSERT_NE(s, nullptr);
+    const ScreenDriver d(s);
+    const RecordedMessage noPatient{MsgIcon::Critical, MsgButtons::Ok, "Warning",
+                                    "Please Select the Patient Name First"};
+    const RecordedMessage noAmount{MsgIcon::Critical, MsgButtons::Ok, "Warning", "Please add the Amount"};
+    type(s, "Text1_0", "100");
+    press(s, "Picture1");
+    EXPECT_EQ(messages.last(), noPatient);
+    EXPECT_EQ(s->focusWidget(), d.control("cmbPatientName"));
+    // An ID that is no patient's is no patient either.
+    d.type("cmbPatientName", "XX9");
+    press(s, "Picture1");
+    EXPECT_EQ(messages.last(), noPatient);
+    EXPECT_TRUE(listed(s).empty());
+    press(s, "Picture2");
+    EXPECT_EQ(messages.last(), noAmount);
+    messages.clear();
+    // All amounts empty or 0: nothing listed, the total 0, and nothing to print.
+    emptyControl(d.control("cmbPatientName"));
+    choose(s, GetParam().patientId);
+    d.control<QLineEdit>("Text1_0")->setText("0");
+    press(s, "Picture1");
+    EXPECT_TRUE(listed(s).empty());
+    EXPECT_EQ(d.text("txtTotal"), " 0");
+    press(s, "Picture2");
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{noAmount}));
+    EXPECT_TRUE(printer->texts().empty());
+}
+
+TEST_P(BillFamily, PrintsAfterYesThenStoresOnceAndReprintsWithoutStoring) {
+    BillScreen* s = listedBill();
+    ASSERT_NE(s, nullptr);
+    print(s, MsgAnswer::No);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{kQuestion}));
+    EXPECT_TRUE(printer->events().empty());
+    messages.clear();
+    print(s);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{kQuestion, kSaved}));
+    EXPECT_EQ(printer->endDocuments(), 1);
+    EXPECT_TRUE(s->printed());
+    EXPECT_EQ(stored(GetParam().billTable,
+                     "BillNo || '|' || Date || '|' || total || '|' || patientName || '|' || "
+                     "patientid || '|' || BillDelete"),
+              "1|2026-12-07| 100|Asha|" + GetParam().patientId + "|Available");
+    EXPECT_EQ(counter(), "1");
+    for (const PrintEvent& e : printer->texts())
+        EXPECT_EQ(e.font, (PrintFont{"Arial", 9, GetParam().bold})) << e.text;
+
+    // Printed: Add is refused; printing again prints the same sheet and stores nothing.
+    const auto first = printedTexts(printer->documents().at(0));
+    ScreenDriver(s).control<QLineEdit>("Text1_0")->setText("900");
+    messages.clear();
+    press(s, "Picture1");
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{{MsgIcon::Critical, MsgButtons::Ok, "Warning",
+                                                               GetParam().alreadyPrinted}}));
+    messages.clear();
+    print(s);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{kQuestion}));
+    ASSERT_EQ(printer->endDocuments(), 2);
+    EXPECT_EQ(printedTexts(printer->documents().at(1)), first);
+    EXPECT_EQ(bills(), 1);
+    EXPECT_EQ(counter(), "1");
+
+    // Clear: an empty bill under the next number.
+    press(s, "Picture3");
+    const ScreenDriver d(s);
+    EXPECT_EQ(d.control<QLabel>("Label2")->text(), "2");
+    EXPECT_FALSE(s->printed());
+    EXPECT_TRUE(listed(s).empty());
+    for (const char* box : {"txtTotal", "cmbPatientName", "txtPatientID", "cmbDrName", "Text1_0"})
+        EXPECT_EQ(d.text(box), "") << box;
+}
+
+TEST_P(BillFamily, AFailedPrintOrStoreStoresNothingAndUsesNoNumber) {
+    BillScreen* s = listedBill();
+    ASSERT_NE(s, nullptr);
+    // The printer fails part-way, then the store fails after a good print.
+    printer->failAtText(3, "The printer is not ready");
+    print(s);
+    EXPECT_EQ(messages.last(), (RecordedMessage{MsgIcon::Critical, MsgButtons::Ok, AppTitle,
+                                                failureBox("The printer is not ready")}));
+    EXPECT_EQ(printer->endDocuments(), 0);
+    execSql(dbPath(), "CREATE TRIGGER full BEFORE UPDATE ON " + GetParam().counterTable +
+                          " BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    print(s);
+    EXPECT_EQ(printer->endDocuments(), 1);
+    EXPECT_EQ(messages.last().text,
+              "Please Check the Printer is Correctly Installed"
+              "The bill was printed but not stored, so it may be printed again: disk full");
+    EXPECT_EQ(bills(), 0);
+    EXPECT_EQ(counter(), "0");
+    EXPECT_FALSE(s->printed());
+    EXPECT_EQ(ScreenDriver(s).control<QLabel>("Label2")->text(), "1");
+    // Once the file takes writes again, printing again stores the bill under the same number.
+    execSql(dbPath(), "DROP TRIGGER full");
+    messages.clear();
+    print(s);
+    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{kQuestion, kSaved}));
+    EXPECT_EQ(stored(GetParam().billTable, "group_concat(BillNo)"), "1");
+    EXPECT_EQ(counter(), "1");
+}
+
+TEST_P(BillFamily, ChoosingAnotherPatientDropsTheLinesListedForTheFirst) {
+    BillScreen* s = listedBill();
+    ASSERT_NE(s, nullptr);
+    ASSERT_EQ(listed(s).size(), 1u);
+    const ScreenDriver d(s);
+    emptyControl(d.control("cmbPatientName"));
+    choose(s, GetParam().patientId + "2");
+    EXPECT_EQ(d.text("txtPatientID"), "Bala");
+    EXPECT_TRUE(listed(s).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bills, BillFamily,
+    testing::Values(
+        BillFamilyRow{"OutPatient", [] { return static_cast<BillScreen*>(ShowScreen<frmBill>()); },
+                      [](BillTest& t) {
+                          t.addOutPatient("OP1", "Asha");
+                          t.addOutPatient("OP12", "Bala");
+                      },
+                      "OP1", "OutPatientPrintDetails", "SettingsOutBillNo",
+                      "You cannt Change the Bill Already Printed ! Cancel The Bill Again Give Print", true,
+                      false},
+        BillFamilyRow{
+            "InPatient", [] { return static_cast<BillScreen*>(ShowScreen<frmInBill>()); },
+            [](BillTest& t) {
+                t.admit("IP1", "Asha");
+                t.admit("IP12", "Bala");
+            },
+            "IP1", "InPatientPrintDetails", "SettingsInBillNo",
+            "You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print", false,
+            true}),
+    BillFamily::rowName);
