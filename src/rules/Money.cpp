@@ -35,8 +35,8 @@ Cents amountCents(const QString& text) {
     }
     for (; decimals < 2; ++decimals)
         whole *= 10;
-    Cents cents = whole < Bound * 100 ? whole : Bound * 100;
-    if (roundingDigit >= 5) ++cents;
+    if (roundingDigit >= 5) ++whole;
+    const Cents cents = whole < Bound * 100 ? whole : Bound * 100; // rounded first, so it stays at the bound
     return negative ? -cents : cents;
 }
 
