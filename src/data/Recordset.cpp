@@ -419,8 +419,43 @@ void Recordset::cacheStreamRow() const {
 }
 
 void Recordset::FinishReading() const {
-    while (stepStream()) {
+    if (!streaming_) return;
+    // The remaining keys come from the key query, which an index on the order can answer alone: stepping
+    // the set's own SELECT on would read every remaining row from the table for its key only.
+    const size_t have = keys_.size();
+    std::vector<long long> rest;
+    bool same = true;
+    try {
+        Statement k(conn_->handle(), keyQuery_);
+        size_t i = 0;
+        int rc;
+        while ((rc = sqlite3_step(k.st)) == SQLITE_ROW) {
+            const long long key = sqlite3_column_int64(k.st, 0);
+            if (i < have) {
+                if (keys_[i] != key) {
+                    same = false;
+                    break;
+                }
+            } else {
+                rest.push_back(key);
+            }
+            ++i;
+        }
+        if (same && rc != SQLITE_DONE) throw DbError(conn_->lastError(), k.sql);
+    } catch (const DbError& e) {
+        streamError_ = e.description();
+        streamErrorStatement_ = e.statement();
+        endStream();
+        throw;
     }
+    if (!same) {
+        // Not the keys the set has read (it cannot happen while the read is open): step the SELECT itself.
+        while (stepStream()) {
+        }
+        return;
+    }
+    keys_.insert(keys_.end(), rest.begin(), rest.end());
+    endStream();
 }
 
 bool Recordset::reach(int row) const {
@@ -727,30 +762,39 @@ QStringList Recordset::ColumnTexts(int pos) const {
     if (pos < 0 || pos >= FieldCount())
         throw DbError(
             "Item cannot be found in the collection corresponding to the requested name or ordinal.");
-    QStringList out;
-    out.reserve(storedRows());
-    if (keyed_) {
-        // One column of every row in the set's order, read in one pass; the rows another program changed
-        // since the keys were read are then read one by one.
-        const QString text = QString(keyQuery_).replace(QRegularExpression("^SELECT rowid FROM"),
-                                                        "SELECT rowid, " + quoted(names_[pos]) + " FROM");
-        Statement s(conn_->handle(), text);
-        int rc;
-        while ((rc = sqlite3_step(s.st)) == SQLITE_ROW && out.size() < storedRows()) {
-            if (sqlite3_column_int64(s.st, 0) != keys_[static_cast<size_t>(out.size())]) break;
+    const int rows = storedRows();
+    if (!keyed_) {
+        QStringList out;
+        out.reserve(rows);
+        for (int row = 0; row < rows; ++row)
+            out << shownText(cell(row, pos));
+        return out;
+    }
+    // The column is read in rowid order, one pass over the table, and each text put at its key's place in the
+    // set's order: asking for it in the set's own order would visit the table row by row through an index
+    // that does not hold the column. A row another program deleted since the keys were read is empty; one it
+    // changed shows what it holds now.
+    std::vector<std::pair<long long, int>> byRowid(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row)
+        byRowid[static_cast<size_t>(row)] = {keys_[static_cast<size_t>(row)], row};
+    std::sort(byRowid.begin(), byRowid.end());
+    QList<QString> out(rows);
+    const QString text = "SELECT rowid, " + quoted(names_[pos]) + " FROM " + quoted(keyTable_) +
+                         (filter_.isEmpty() ? QString() : " WHERE " + filter_) + " ORDER BY rowid";
+    Statement s(conn_->handle(), text);
+    size_t next = 0;
+    int rc = SQLITE_DONE;
+    while (next < byRowid.size() && (rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+        const long long rowid = sqlite3_column_int64(s.st, 0);
+        while (next < byRowid.size() && byRowid[next].first < rowid)
+            ++next; // gone since the keys were read
+        if (next < byRowid.size() && byRowid[next].first == rowid) {
             scratch_.clear();
             appendColumn(scratch_, s.st, 1, kinds_[static_cast<size_t>(pos)]);
-            out << shownText(scratch_.data());
-        }
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE) throw DbError(conn_->lastError(), text);
-    }
-    for (int row = static_cast<int>(out.size()); row < storedRows(); ++row) {
-        try {
-            out << shownText(cell(row, pos));
-        } catch (const DbError&) {
-            out << QString(); // deleted by another program since the keys were read
+            out[byRowid[next++].second] = shownText(scratch_.data());
         }
     }
+    if (next < byRowid.size() && rc != SQLITE_ROW && rc != SQLITE_DONE) throw DbError(conn_->lastError(), text);
     return out;
 }
 

@@ -21,6 +21,11 @@ std::shared_ptr<Connection> Connection::open(const QString& path, QString* error
         // Opening is lazy: reading the schema is what proves the file is a readable database.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
+    if (rc == SQLITE_OK) {
+        // A decade of rows is read in whole passes (lists, reports): more pages stay cached between passes.
+        // (A mapped file would be quicker still, but a fault reading it would end the program.)
+        sqlite3_exec(db, "PRAGMA cache_size = -16384", nullptr, nullptr, nullptr);
+    }
     if (rc != SQLITE_OK) {
         if (error)
             *error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
@@ -129,10 +134,13 @@ bool ConnectDB() {
         ShowDatabaseError(error, "open " + file);
         return false;
     }
-    // A database from before gains the indexes that keep the patient IDs quick at a decade of rows; one that
-    // cannot take them now (read-only, busy) works without them, only slower.
-    for (const char* table : {"SettingsOutPatient", "SettingsInPatient"})
-        for (const QString& statement : KeyIndexStatements(table, "EmployeeID")) {
+    // A database from before gains the indexes that keep the patient IDs, and the bill screens' patients in
+    // name order, quick at a decade of rows; one that cannot take them now (read-only, busy) works without
+    // them, only slower.
+    for (const QString table : {"SettingsOutPatient", "SettingsInPatient"})
+        for (const QString& statement :
+             KeyIndexStatements(table, "EmployeeID") +
+                 QStringList{"CREATE INDEX IF NOT EXISTS " + table + "FirstName ON " + table + " (FirstName)"}) {
             try {
                 DbConnection->exec(statement);
             } catch (const DbError& e) {

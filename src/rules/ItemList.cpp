@@ -1,6 +1,7 @@
 #include "rules/ItemList.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -28,6 +29,21 @@ ItemList::ItemList(QStringList items) : items_(std::move(items)) {
     if (inOrder) {
         for (size_t i = 0; i < n; ++i)
             order_[i] = static_cast<int>(i);
+        return;
+    }
+    // Few distinct texts (names): each is sorted once and its items follow in list order. Many (IDs): the
+    // positions are sorted by text, then by position.
+    const size_t sample = std::min<size_t>(n, 512);
+    QSet<QString> seen;
+    for (size_t i = 0; i < sample; ++i)
+        seen.insert(foldedItems[i * (n / sample)]);
+    if (seen.size() * 4 > static_cast<qsizetype>(sample)) {
+        for (size_t i = 0; i < n; ++i)
+            order_[i] = static_cast<int>(i);
+        std::sort(order_.begin(), order_.end(), [&foldedItems](int a, int b) {
+            const int c = foldedItems[static_cast<size_t>(a)].compare(foldedItems[static_cast<size_t>(b)]);
+            return c < 0 || (c == 0 && a < b);
+        });
         return;
     }
     QHash<QString, int> groupOf;

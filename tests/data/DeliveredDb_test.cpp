@@ -74,8 +74,9 @@ TEST_F(DeliveredDbTest, EveryTableWithItsColumnsInOrder) {
 TEST_F(DeliveredDbTest, ConnectingGivesThePatientTablesTheirKeyIndexesOnce) {
     const QString indexes = "SELECT group_concat(name, ',') FROM (SELECT name FROM sqlite_master WHERE "
                             "type = 'index' AND tbl_name LIKE 'Settings%Patient' ORDER BY name)";
-    const QString expected = "SettingsInPatientEmployeeID,SettingsInPatientTrimmedEmployeeID,"
-                             "SettingsOutPatientEmployeeID,SettingsOutPatientTrimmedEmployeeID";
+    const QString expected = "SettingsInPatientEmployeeID,SettingsInPatientFirstName,"
+                             "SettingsInPatientTrimmedEmployeeID,SettingsOutPatientEmployeeID,"
+                             "SettingsOutPatientFirstName,SettingsOutPatientTrimmedEmployeeID";
     EXPECT_EQ(querySql(dbPath(), indexes), expected);
     // The ID asked without its blanks is looked up in the index, not found by reading the table.
     execSql(dbPath(), "INSERT INTO SettingsOutPatient (EmployeeID) VALUES (' OP7 ')");

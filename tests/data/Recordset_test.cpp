@@ -292,6 +292,16 @@ TEST_P(LargeSetTest, PagesAreCrossedInBothDirections) {
     rs.MoveLast();
     rs.MoveTo(Recordset::PageRows + 3);
     EXPECT_EQ(name(rs), "Changed");
+    // Read again after another program deleted one row and changed another: the gone row is empty in its
+    // place, the changed one shows what the file holds, every other row stays where it was.
+    execSql(dbPath(), "DELETE FROM SettingsOutPatient WHERE EmployeeID = 'OP5'");
+    execSql(dbPath(), "UPDATE SettingsOutPatient SET FirstName = 'Elsewhere' WHERE EmployeeID = 'OP9'");
+    const QStringList again = rs.ColumnTexts(1);
+    ASSERT_EQ(again.size(), kRows);
+    for (int n = 0; n < kRows; ++n) {
+        const QString was = n == Recordset::PageRows + 3 ? "Changed" : expected(n);
+        ASSERT_EQ(again[n], was == "N0005" ? "" : was == "N0009" ? "Elsewhere" : was) << n;
+    }
 }
 
 TEST_P(LargeSetTest, ARowDeletedByAnotherProgramIsReportedNotShown) {
