@@ -2,9 +2,9 @@
 // back end (one file per sheet), and the layout alone through the recorder.
 // With --sample DIR it also leaves a 45-line daily out-patient report in DIR.
 #include "data/Environment.h"
-#include "rules/Formats.h"
 #include "printing/PrintBackends.h"
 #include "printing/ReportLayout.h"
+#include "rules/Formats.h"
 
 #include <QApplication>
 #include <QDir>

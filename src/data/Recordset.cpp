@@ -794,7 +794,8 @@ QStringList Recordset::ColumnTexts(int pos) const {
             out[byRowid[next++].second] = shownText(scratch_.data());
         }
     }
-    if (next < byRowid.size() && rc != SQLITE_ROW && rc != SQLITE_DONE) throw DbError(conn_->lastError(), text);
+    if (next < byRowid.size() && rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throw DbError(conn_->lastError(), text);
     return out;
 }
 

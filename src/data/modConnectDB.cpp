@@ -138,9 +138,9 @@ bool ConnectDB() {
     // name order, quick at a decade of rows; one that cannot take them now (read-only, busy) works without
     // them, only slower.
     for (const QString table : {"SettingsOutPatient", "SettingsInPatient"})
-        for (const QString& statement :
-             KeyIndexStatements(table, "EmployeeID") +
-                 QStringList{"CREATE INDEX IF NOT EXISTS " + table + "FirstName ON " + table + " (FirstName)"}) {
+        for (const QString& statement : KeyIndexStatements(table, "EmployeeID") +
+                                            QStringList{"CREATE INDEX IF NOT EXISTS " + table +
+                                                        "FirstName ON " + table + " (FirstName)"}) {
             try {
                 DbConnection->exec(statement);
             } catch (const DbError& e) {

@@ -85,16 +85,16 @@ TEST_F(DeliveredDbTest, ConnectingGivesThePatientTablesTheirKeyIndexesOnce) {
     EXPECT_TRUE(rs.StoredTrimmed(0, "OP7"));
     EXPECT_FALSE(rs.StoredTrimmed(0, "OP"));
     EXPECT_EQ(rs.FindTrimmed(0, "OP7", false), 0);
-    const QString expression =
-        querySql(dbPath(), "SELECT substr(sql, instr(sql, '(trim') + 1, length(sql) - instr(sql, '(trim') - 1) "
-                           "FROM sqlite_master WHERE name = 'SettingsOutPatientTrimmedEmployeeID'");
+    const QString expression = querySql(
+        dbPath(), "SELECT substr(sql, instr(sql, '(trim') + 1, length(sql) - instr(sql, '(trim') - 1) "
+                  "FROM sqlite_master WHERE name = 'SettingsOutPatientTrimmedEmployeeID'");
     sqlite3_stmt* st = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(DbConnection->handle(),
-                                 ("EXPLAIN QUERY PLAN SELECT 1 FROM SettingsOutPatient WHERE " + expression +
-                                  " = 'OP7'")
-                                     .toUtf8()
-                                     .constData(),
-                                 -1, &st, nullptr),
+    ASSERT_EQ(sqlite3_prepare_v2(
+                  DbConnection->handle(),
+                  ("EXPLAIN QUERY PLAN SELECT 1 FROM SettingsOutPatient WHERE " + expression + " = 'OP7'")
+                      .toUtf8()
+                      .constData(),
+                  -1, &st, nullptr),
               SQLITE_OK);
     QString plan;
     while (sqlite3_step(st) == SQLITE_ROW)
