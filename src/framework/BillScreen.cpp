@@ -120,10 +120,12 @@ BillScreen::BillScreen(ScreenInfo info, BillTables tables, std::vector<PatientSo
     List->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     List->setColumnWidth(0, 60);
     List->setColumnWidth(2, 100);
+    List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     right->addWidget(List, 1);
     txtTotal = textBox("txtTotal", this);
     txtTotal->setReadOnly(true); // the total printed and stored is the listed lines' own
     txtTotal->setFocusPolicy(Qt::ClickFocus);
+    txtTotal->setAlignment(Qt::AlignRight);
     auto* total = new QHBoxLayout;
     total->addStretch(1);
     total->addWidget(caption("Total", txtTotal, this));
@@ -353,8 +355,10 @@ void BillScreen::add() {
 
 void BillScreen::showLines() {
     List->clear();
-    for (const BillLine& line : lines_.lines())
-        new QTreeWidgetItem(List, {line.serial, line.particulars, line.amount});
+    for (const BillLine& line : lines_.lines()) {
+        auto* item = new QTreeWidgetItem(List, {line.serial, line.particulars, line.amount});
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter); // amounts read by their decimal points
+    }
     txtTotal->setText(lines_.totalText());
 }
 
@@ -444,4 +448,5 @@ void BillScreen::clearBill() {
     address_.clear();
     location_.clear();
     offerNumber();
+    cmbPatientName->setFocus(); // the next bill starts with its patient
 }
