@@ -170,9 +170,10 @@ TEST_F(InPatientBillTest, AdvanceReceiptsAddUpAndTheFinalBillDeductsThemOnce) {
     for (size_t i = 0; i < lines.size(); ++i)
         billLine(expected, lines[i].serial, lines[i].particulars, lines[i].amount, 1800 + 250.0 * i);
     rightAligned(expected, "430.00", 4600);
-    ASSERT_EQ(printer->documents().size(), 3u);
-    EXPECT_EQ(printedTexts(printer->documents()[2]), expected);
-    for (const PrintEvent& e : printer->documents()[2])
+    const auto documents = printer->documents();
+    ASSERT_EQ(documents.size(), 3u);
+    EXPECT_EQ(printedTexts(documents[2]), expected);
+    for (const PrintEvent& e : documents[2])
         EXPECT_TRUE(e.font.bold) << e.text;
     EXPECT_EQ(advancePaid(), "<empty>");
     EXPECT_EQ(stored("InPatientPrintDetails", "total || '|' || coalesce(Advance, '<empty>')", "BillNo = 3"),
