@@ -11,7 +11,7 @@ public:
 
 protected:
     void listLines() override { listFees(); }
-    std::vector<std::vector<Value>> billRows() const override;
+    std::vector<std::vector<Value>> billRows() const override { return {feeBillRow()}; }
     void clearFields() override { emptyFees(); }
     QString alreadyPrinted() const override;
     bool describesFailure() const override { return true; }

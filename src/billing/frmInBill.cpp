@@ -53,12 +53,7 @@ void frmInBill::listLines() {
 }
 
 std::vector<std::vector<Value>> frmInBill::billRows() const {
-    std::vector<Value> row{Value(), Value::date(DTPicker1->date())};
-    for (const Value& fee : storedFees())
-        row.push_back(fee);
-    row.push_back(Value::text(txtTotal->text()));
-    row.push_back(Value::text(txtPatientID->text()));
-    row.push_back(Value::text(cmbPatientName->currentText()));
+    std::vector<Value> row = feeBillRow();
     row.push_back(Value()); // BillDelete, the book's
     row.push_back(receipt_.trimmed().isEmpty() ? Value() : Value::text(receipt_));
     return {row};

@@ -231,6 +231,15 @@ std::vector<Value> BillScreen::storedFees() const {
     return out;
 }
 
+std::vector<Value> BillScreen::feeBillRow() const {
+    std::vector<Value> row{Value(), Value::date(DTPicker1->date())};
+    for (const Value& fee : storedFees())
+        row.push_back(fee);
+    for (const QString& text : {txtTotal->text(), txtPatientID->text(), cmbPatientName->currentText()})
+        row.push_back(Value::text(text));
+    return row;
+}
+
 void BillScreen::emptyFees() {
     for (QLineEdit* box : Text1)
         box->clear();

@@ -94,6 +94,9 @@ protected:
     // The amount columns stored: each fixed fee's text as it was when the list was last rebuilt from them
     // (so the row holds what the sheet printed), then the Others box as it stands.
     std::vector<Value> storedFees() const;
+    // The row of a fee bill up to its status: number (the book's), date, the fees (storedFees), the total
+    // as the total box shows it, the patient's name and ID.
+    std::vector<Value> feeBillRow() const;
     // Clear's emptying of the fee boxes (Text2 and CheckBox2 stay).
     void emptyFees();
     // The list no longer comes from the fixed fees (an advance receipt): none are stored.
