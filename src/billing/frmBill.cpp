@@ -1,4 +1,5 @@
 #include "billing/frmBill.h"
+
 frmBill::frmBill()
     : BillScreen({"frmBill", QString(19, ' ') + "Settings Out-Patient Bill Details", 7800, 11400},
                  OutPatientBills,
