@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,19 +31,20 @@ constexpr PictureSpec kToolbar[] = {{"Picture1", "add", "Add", "Add"},
                                     {"Picture3", "clear", "Clear", "Clear"},
                                     {"Picture4", "newbill", "New Bill", "New Bill"}};
 
-// Leaving the patient box, or Enter in it, is a choice of the patient typed.
+// Enter in the patient box chooses the patient typed and moves on; leaving the box (not for its own list)
+// shows the patient typed, the keyboard going where the operator sent it.
 class PickOnLeave : public QObject {
 public:
-    PickOnLeave(QComboBox* box, std::function<void()> pick) : QObject(box), pick_(std::move(pick)) {
+    PickOnLeave(QComboBox* box, std::function<void(bool)> pick) : QObject(box), pick_(std::move(pick)) {
         box->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::FocusOut) {
-            pick_();
+            if (static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) pick_(false);
         } else if (e->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(e)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                pick_();
+                pick_(true);
                 return true;
             }
         }
@@ -50,7 +52,7 @@ public:
     }
 
 private:
-    std::function<void()> pick_;
+    std::function<void(bool)> pick_;
 };
 
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -153,7 +155,7 @@ BillScreen::BillScreen(ScreenInfo info, BillTables tables, std::vector<PatientSo
                                 "You cannt Bill for Future Date");
     connect(cmbPatientName, &QComboBox::editTextChanged, this, [this] { choosePatient(false); });
     connect(cmbPatientName, &QComboBox::activated, this, [this] { choosePatient(true); });
-    new PickOnLeave(cmbPatientName, [this] { choosePatient(true); });
+    new PickOnLeave(cmbPatientName, [this](bool pick) { choosePatient(pick); });
     connect(Picture1, &PictureButton::clicked, this, &BillScreen::add);
     connect(Picture2, &PictureButton::clicked, this, &BillScreen::print);
     connect(Picture3, &PictureButton::clicked, this, &BillScreen::clearBill);

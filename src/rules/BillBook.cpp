@@ -41,10 +41,16 @@ void BillBook::store(long long number, const std::vector<std::vector<Value>>& ro
             bills.Update();
         }
         counter_.Requery();
-        if (counter_.RecordCount() == 0)
+        if (counter_.RecordCount() == 0) {
             counter_.AddNew();
-        else
+        } else {
             counter_.MoveFirst();
+            // Another desk stored a bill since this number was offered: two bills never share a number.
+            if (numericValue(counter_.Field(0)) >= static_cast<double>(number))
+                throw DbError(
+                    "Bill number " + QString::number(number) +
+                    " has been stored meanwhile; clear the bill and print it under the next number.");
+        }
         counter_.SetField(0, Value::number(static_cast<double>(number)));
         counter_.Update();
         if (alsoWrite) alsoWrite();

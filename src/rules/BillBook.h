@@ -35,7 +35,8 @@ public:
 
     // Stores a bill in one transaction: its rows (each the values of the bill table's columns from column
     // 0; column 0 takes `number` and BillDelete "Available"), then the counter set to `number` (its row made
-    // when missing), then `alsoWrite` (the in-patient's advance). Any failure rolls all of it back; the
+    // when missing), then `alsoWrite` (the in-patient's advance). A number the counter has reached meanwhile
+    // is refused. Any failure rolls all of it back; the
     // counter and every set in `involved` are then read again, so none shows a row the file does not hold,
     // and the failure is thrown on (DbError).
     void store(long long number, const std::vector<std::vector<Value>>& rows,

@@ -231,6 +231,11 @@ TEST_F(BillBookTest, NextNumberIsTheCounterReadAfreshPlusOne) {
         // A cancelled bill keeps its number.
         execSql(dbPath(), "UPDATE " + t.bills + " SET BillDelete = 'Deleted' WHERE BillNo = 1");
         EXPECT_EQ(book.nextNumber(), 2);
+        // Bill 2 stored by another desk after 2 was offered here: this desk's bill 2 is refused whole.
+        execSql(dbPath(), "UPDATE " + t.counter + " SET LastBillNo = 2");
+        EXPECT_THROW(book.store(2, {rowFor(t)}), DbError);
+        EXPECT_EQ(count(t.bills), "1");
+        EXPECT_EQ(counter(t), "2");
     }
 }
 
