@@ -78,6 +78,9 @@ CREATE TABLE XRayPrintDetails (
 
 CREATE TABLE SettingsCopyDB (BackupFolder TEXT);
 
+-- Who cancelled which bill, and when: a cancelled bill keeps its row, marked 'Deleted', and gains one here.
+CREATE TABLE BillCancellations (Kind TEXT, BillNo INTEGER, CancelledAt DATE, UserName TEXT);
+
 -- The reports order bills by number; a decade of bills should not be sorted on every open.
 CREATE INDEX OutPatientPrintDetailsBillNo ON OutPatientPrintDetails (BillNo);
 CREATE INDEX InPatientPrintDetailsBillNo ON InPatientPrintDetails (BillNo);

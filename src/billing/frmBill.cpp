@@ -5,7 +5,7 @@ frmBill::frmBill()
                  OutPatientBills,
                  {{"SELECT * FROM SettingsOutPatient Order by FirstName",
                    "Please add the OutPatient Details First"}}) {
-    makeFees({"Dr Fees", "Dressing Charges", "X-Ray", "Lab Charge", "ECG", "Scan"});
+    makeFees(OutPatientFees);
 }
 
 QString frmBill::alreadyPrinted() const {

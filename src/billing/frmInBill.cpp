@@ -19,8 +19,7 @@ frmInBill::frmInBill()
                  InPatientBills,
                  {{"SELECT * FROM SettingsinPatient Order by FirstName",
                    "Please add the OutPatient Details First"}}) {
-    makeFees({"Bed Charges", "Professional Charges", "Nursing Charges", "O/T Charges", "Anesthetic Charges",
-              "X-Ray", "Lab Charges", "ECG", "Scan"});
+    makeFees(InPatientFees);
     // Read from the patient's row: typing into it would deduct an advance nobody paid.
     Text3 = textBox("Text3", this);
     Text3->setReadOnly(true);
@@ -34,7 +33,7 @@ frmInBill::frmInBill()
     placeFee(row, label4, Text3);
     placeFee(row + 1, label5, txtAdvance);
     fees()->setRowStretch(row + 2, 1);
-    modToolTip(Picture5, "Select me If you want Address in the Bill", this);
+    modToolTip(Picture5, AddressHint, this);
 }
 
 void frmInBill::listLines() {

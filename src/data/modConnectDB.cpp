@@ -134,6 +134,13 @@ bool ConnectDB() {
         ShowDatabaseError(error, "open " + file);
         return false;
     }
+    // A database from before the record of cancellations gains its table.
+    try {
+        DbConnection->exec("CREATE TABLE IF NOT EXISTS BillCancellations (Kind TEXT, BillNo INTEGER, "
+                           "CancelledAt DATE, UserName TEXT)");
+    } catch (const DbError& e) {
+        LogFailure("Table not made", e.description(), "BillCancellations");
+    }
     // A database from before gains the indexes that keep the patient IDs, and the bill screens' patients in
     // name order, quick at a decade of rows; one that cannot take them now (read-only, busy) works without
     // them, only slower.

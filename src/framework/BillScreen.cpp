@@ -11,6 +11,7 @@
 #include "printing/BillSheet.h"
 #include "printing/PrintPage.h"
 #include "rules/Formats.h"
+#include "rules/Money.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -266,6 +267,7 @@ bool BillScreen::openSets() {
         });
         return ok;
     };
+    if (!openOwnSets()) return false;
     QStringList doctors, ids;
     if (!OpenWorkingSet(doctors_, "SELECT * FROM SettingDrDetails Order by DoctorID",
                         Recordset::Mode::Snapshot) ||
@@ -357,7 +359,7 @@ void BillScreen::add() {
         warn(nullptr, alreadyPrinted());
         return;
     }
-    if (!patientReady()) return;
+    if (addNeedsPatient() && !patientReady()) return;
     Trapped(TrapWording::DescriptionOnly, [this] {
         listLines();
         showLines();
@@ -370,6 +372,10 @@ void BillScreen::showLines() {
         auto* item = new QTreeWidgetItem(List, {line.serial, line.particulars, line.amount});
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter); // amounts read by their decimal points
     }
+    showTotals();
+}
+
+void BillScreen::showTotals() {
     txtTotal->setText(lines_.totalText());
 }
 
@@ -386,12 +392,16 @@ BillSheet BillScreen::sheet() const {
     s.sex = sex_;
     s.doctor = cmbDrName->currentText();
     s.lines = lines_.lines();
+    for (BillLine& line : s.lines)
+        line.amount =
+            formatCents(amountCents(line.amount)); // a test's price is listed as the catalogue has it
     s.total = formatCents(lines_.total());
     s.bold = boldBill();
     return s;
 }
 
 void BillScreen::print() {
+    if (!beforePrint()) return;
     if (lines_.empty()) {
         warn(nullptr, "Please add the Amount");
         return;

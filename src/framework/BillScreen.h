@@ -19,6 +19,9 @@ class QLineEdit;
 class QTreeWidget;
 struct BillSheet;
 
+// The tip of the help picture beside the address box.
+inline const QString AddressHint = QStringLiteral("Select me If you want Address in the Bill");
+
 // The bill screen every bill derives from: the bill number, date, patient and doctor, the listed lines and
 // their total, the printed mark, and Add, Print, Clear and New bill (Picture1..Picture4).
 //
@@ -70,6 +73,17 @@ protected:
     // Whether the failure box names the failure after its text.
     virtual bool describesFailure() const { return false; }
     virtual bool boldBill() const { return false; }
+    // Before the doctors: the screen's own tables (a test catalogue); false closes the screen.
+    virtual bool openOwnSets() { return true; }
+    // Whether Add asks for the patient first (a test bill asks only when it prints).
+    virtual bool addNeedsPatient() const { return true; }
+    // The first step of Print, before the empty-list check; false stops the print.
+    virtual bool beforePrint() { return true; }
+    // The totals shown after the lines have changed.
+    virtual void showTotals();
+    // What the sheet prints, from the screen as it stands: the header, the lines with their amounts
+    // "0.00", the total.
+    virtual BillSheet sheet() const;
 
     // ---- the opening steps
     void setPictures() override;
@@ -110,9 +124,8 @@ protected:
     // The patient set the chosen patient was found in (null when none is chosen).
     Recordset* chosenSet() const { return chosen_; }
     const QString& chosenId() const { return chosenId_; }
-
-    // What the sheet prints, from the screen as it stands.
-    BillSheet sheet() const;
+    // The chosen patient's age as stored (empty before a patient is chosen).
+    const QString& chosenAge() const { return age_; }
 
     QLabel* Label2;
     DatePicker* DTPicker1;

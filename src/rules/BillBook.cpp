@@ -1,8 +1,11 @@
 #include "rules/BillBook.h"
 
 #include "data/DbError.h"
+#include "data/Environment.h"
 #include "data/modConnectDB.h"
 #include "rules/Formats.h"
+
+#include <QDateTime>
 
 bool BillBook::open(std::shared_ptr<Connection> connection) {
     conn_ = std::move(connection);
@@ -67,6 +70,44 @@ void BillBook::store(long long number, const std::vector<std::vector<Value>>& ro
         try {
             if (counter_.EditPending()) counter_.CancelUpdate();
             counter_.Requery();
+        } catch (...) {
+        }
+        throw;
+    }
+}
+
+void cancelBill(const BillTables& kind, Recordset& set, const std::vector<int>& rows, long long number,
+                const QString& user) {
+    const std::shared_ptr<Connection> connection = set.ActiveConnection();
+    if (!connection) throw DbError("Operation is not allowed when the object is closed.");
+    int status = -1;
+    for (int c = 0; c < set.FieldCount(); ++c)
+        if (set.FieldName(c) == QLatin1String("BillDelete")) status = c;
+    if (status < 0)
+        throw DbError(
+            "Item cannot be found in the collection corresponding to the requested name or ordinal.");
+    try {
+        Connection::Transaction tx(*connection);
+        for (const int row : rows) {
+            set.MoveTo(row);
+            set.SetField(status, "Deleted");
+            set.Update();
+        }
+        Recordset record;
+        if (!record.Open("SELECT * FROM BillCancellations WHERE BillNo = " + QString::number(number),
+                         connection, Recordset::Mode::Editable))
+            throw DbError(record.LastError(), record.LastStatement());
+        record.AddNew();
+        record.SetField(0, kind.kind);
+        record.SetField(1, Value::number(static_cast<double>(number)));
+        record.SetField(2, Value::dateTime(QDateTime(Today(), QTime::currentTime())));
+        record.SetField(3, user);
+        record.Update();
+        tx.commit();
+    } catch (...) {
+        try {
+            if (set.EditPending()) set.CancelUpdate();
+            set.Requery();
         } catch (...) {
         }
         throw;

@@ -14,9 +14,19 @@ class Connection;
 struct BillTables {
     QString bills;   // "OutPatientPrintDetails"
     QString counter; // "SettingsOutBillNo"
+    QString kind;    // the kind a cancellation record names: "OutPatient", "InPatient", "Lab", "XRay"
 };
-inline const BillTables OutPatientBills{"OutPatientPrintDetails", "SettingsOutBillNo"};
-inline const BillTables InPatientBills{"InPatientPrintDetails", "SettingsInBillNo"};
+inline const BillTables OutPatientBills{"OutPatientPrintDetails", "SettingsOutBillNo", "OutPatient"};
+inline const BillTables InPatientBills{"InPatientPrintDetails", "SettingsInBillNo", "InPatient"};
+inline const BillTables LabBills{"LabPrintDetails", "SettingsLabBillNo", "Lab"};
+inline const BillTables XRayBills{"XRayPrintDetails", "SettingsXRayBillNo", "XRay"};
+
+// Cancels stored bill `number` in one transaction: each of its rows (at `rows` of the set, an updatable set
+// over the bill table) marked "Deleted", and a row in BillCancellations saying which bill, when and by
+// whom. Either both or neither are written; after a failure the set is read again and the failure thrown
+// on (DbError). The counter and every other table stay as they are.
+void cancelBill(const BillTables& kind, Recordset& set, const std::vector<int>& rows, long long number,
+                const QString& user);
 
 // The bill numbers of one kind and the storing of its bills.
 class BillBook {

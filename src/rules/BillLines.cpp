@@ -28,6 +28,11 @@ void BillLines::addOther(const QString& particulars, const QString& amountText) 
     if (deducting) deductAdvance(formatCents(advance));
 }
 
+void BillLines::addPriced(const QString& particulars, const QString& priceText) {
+    lines_.push_back({formatSerial(++counter_), particulars, priceText});
+    gross_ += amountCents(priceText);
+}
+
 void BillLines::advanceReceipt(const QString& amountText) {
     clear();
     append(AdvanceCaption, amountCents(amountText));

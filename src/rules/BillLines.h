@@ -3,6 +3,7 @@
 #include "rules/Money.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // The lines of a bill as its screen lists and prints them, and their running total.
@@ -19,6 +20,18 @@ struct FixedFee {
     QString amountText;
 };
 
+// The captions of the fixed fees, in the order of their boxes (Others follows them).
+inline const QStringList OutPatientFees{"Dr Fees", "Dressing Charges", "X-Ray", "Lab Charge", "ECG", "Scan"};
+inline const QStringList InPatientFees{"Bed Charges",
+                                       "Professional Charges",
+                                       "Nursing Charges",
+                                       "O/T Charges",
+                                       "Anesthetic Charges",
+                                       "X-Ray",
+                                       "Lab Charges",
+                                       "ECG",
+                                       "Scan"};
+
 // The advance deduction lines (26 blanks before each caption) and the advance receipt's caption.
 inline const QString GrossTotalCaption = QString(26, ' ') + "Gross Total";
 inline const QString LessAdvanceCaption = QString(26, ' ') + "Less Advance";
@@ -31,6 +44,8 @@ public:
     void rebuild(const std::vector<FixedFee>& fees);
     // An Others line numbered on after the lines there are; the fee lines stay as they are.
     void addOther(const QString& particulars, const QString& amountText);
+    // A test line numbered on, its price listed as the catalogue holds it (the sheet prints it "0.00").
+    void addPriced(const QString& particulars, const QString& priceText);
     // An advance receipt: the list becomes the one line "01" "Adv.   Amt" with the advance.
     void advanceReceipt(const QString& amountText);
     // The advance paid so far deducted from the lines listed: "Gross Total" and "Less Advance" at the end of

@@ -1,7 +1,13 @@
 #include "shell/CommandTable.h"
 
 #include "billing/frmBill.h"
+#include "billing/frmCancelBill.h"
+#include "billing/frmCancelInBill.h"
+#include "billing/frmCancelLabBill.h"
+#include "billing/frmCancelXRayBill.h"
 #include "billing/frmInBill.h"
+#include "billing/frmLabBillReport.h"
+#include "billing/frmXRayBillReport.h"
 #include "framework/Screens.h"
 #include "maintenance/frmSettingsChangePwd.h"
 #include "patients/frmAddInPatient.h"
@@ -34,6 +40,12 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuConBill", [] { ShowScreen<frmAddConsultant>(); }},
         {"mnuOutAddBill", [] { ShowScreen<frmBill>(); }},
         {"InAddBill", [] { ShowScreen<frmInBill>(); }},
+        {"mnuLabAddBill", [] { ShowScreen<frmLabBillReport>(); }},
+        {"mnuXRayAddBill", [] { ShowScreen<frmXRayBillReport>(); }},
+        {"mnuOutCancelBill", [] { ShowScreen<frmCancelBill>(); }},
+        {"InCancelBill", [] { ShowScreen<frmCancelInBill>(); }},
+        {"mnuLabCancelBill", [] { ShowScreen<frmCancelLabBill>(); }},
+        {"mnuXRayCancelBill", [] { ShowScreen<frmCancelXRayBill>(); }},
         {"mnuLabTestNames", [] { ShowScreen<frmAddLabDetails>(); }},
         {"mnuXRayTestNames", [] { ShowScreen<frmAddXRayDetails>(); }},
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},

@@ -1,9 +1,11 @@
-// The bill screen family, tested once over the out-patient and in-patient bills: what opens them, the
-// number they offer, the patient chosen, the print question, print before store, one store per bill,
-// the failure boxes, reprint and Clear.
+// The bill screen family, tested once over the out-patient, in-patient, lab and X-ray bills: what opens
+// them, the number they offer, the patient chosen, the print question, print before store, one store per
+// bill, the failure boxes, reprint and Clear.
 #include "BillFixture.h"
 #include "billing/frmBill.h"
 #include "billing/frmInBill.h"
+#include "billing/frmLabBillReport.h"
+#include "billing/frmXRayBillReport.h"
 #include "data/Environment.h"
 #include "framework/FieldBinding.h"
 
@@ -15,8 +17,11 @@ namespace {
 struct BillFamilyRow {
     std::string name;
     std::function<BillScreen*()> open;
-    std::function<void(BillTest&)> addPatient; // patient "P1", "Asha"
+    // What the screen needs before it opens, in the order it asks: the box while it is missing, and the rows
+    // that provide it (the last: patients "..1" Asha and "..12" Bala).
+    std::vector<std::pair<QString, std::function<void(BillTest&)>>> needs;
     QString patientId;
+    QString entryBox; // where a line's amount or test is typed ("100" or "CBC", a test of 100)
     QString billTable;
     QString counterTable;
     QString alreadyPrinted;
@@ -30,20 +35,25 @@ void PrintTo(const BillFamilyRow& row, std::ostream* os) {
 class BillFamily : public BillTest, public testing::WithParamInterface<BillFamilyRow> {
 protected:
     BillScreen* openReady() {
-        addDoctor();
-        GetParam().addPatient(*this);
+        for (const auto& need : GetParam().needs)
+            need.second(*this);
         BillScreen* s = GetParam().open();
         if (s) ScreenDriver(s).activate();
         return s;
     }
-    // A bill of one Dr Fees / Bed Charges line of 100, listed.
+    // A bill of one line of 100, listed.
     BillScreen* listedBill() {
         BillScreen* s = openReady();
         if (!s) return nullptr;
         choose(s, GetParam().patientId);
-        type(s, "Text1_0", "100");
-        press(s, "Picture1");
+        listLine(s);
         return s;
+    }
+    static void listLine(BillScreen* s) {
+        const QString box = GetParam().entryBox;
+        emptyControl(ScreenDriver(s).control(box));
+        type(s, box, box == "Text1_0" ? "100" : "CBC");
+        press(s, "Picture1");
     }
     int bills() { return rowCount(GetParam().billTable); }
     QString counter() { return stored(GetParam().counterTable, "LastBillNo"); }
@@ -56,18 +66,19 @@ public:
     static std::string rowName(const testing::TestParamInfo<BillFamilyRow>& info) { return info.param.name; }
 };
 
+// The out-patient and in-patient bills, whose Add lists typed fees for a chosen patient.
+class FeeBillFamily : public BillFamily {};
+
 } // namespace
 
-TEST_P(BillFamily, OpensOnlyWithDoctorsAndPatientsAndOffersTheCounterPlusOne) {
-    const RecordedMessage noDoctors{MsgIcon::Critical, MsgButtons::Ok, "Warning",
-                                    "Please add the Dr. Details First"};
-    const RecordedMessage noPatients{MsgIcon::Critical, MsgButtons::Ok, "Warning",
-                                     "Please add the OutPatient Details First"};
-    EXPECT_EQ(GetParam().open(), nullptr);
-    addDoctor();
-    EXPECT_EQ(GetParam().open(), nullptr);
-    EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{noDoctors, noPatients}));
-    GetParam().addPatient(*this);
+TEST_P(BillFamily, OpensOnlyWithWhatItNeedsAndOffersTheCounterPlusOne) {
+    for (const auto& [missing, provide] : GetParam().needs) {
+        messages.clear();
+        EXPECT_EQ(GetParam().open(), nullptr) << missing;
+        EXPECT_EQ(messages.calls(),
+                  (std::vector<RecordedMessage>{{MsgIcon::Critical, MsgButtons::Ok, "Warning", missing}}));
+        provide(*this);
+    }
     execSql(dbPath(), "UPDATE " + GetParam().counterTable + " SET LastBillNo = 41");
     messages.clear();
     BillScreen* s = GetParam().open();
@@ -101,7 +112,7 @@ TEST_P(BillFamily, ChoosingAPatientShowsTheNameAndMovesOnToTheDoctor) {
     EXPECT_EQ(d.control<QDateEdit>("DTPicker1")->date(), Today());
 }
 
-TEST_P(BillFamily, AddAndPrintRefuseWhatIsMissing) {
+TEST_P(FeeBillFamily, AddAndPrintRefuseWhatIsMissing) {
     BillScreen* s = openReady();
     ASSERT_NE(s, nullptr);
     const ScreenDriver d(s);
@@ -153,7 +164,7 @@ TEST_P(BillFamily, PrintsAfterYesThenStoresOnceAndReprintsWithoutStoring) {
 
     // Printed: Add is refused; printing again prints the same sheet and stores nothing.
     const auto first = printedTexts(printer->documents().at(0));
-    ScreenDriver(s).control<QLineEdit>("Text1_0")->setText("900");
+    emptyControl(ScreenDriver(s).control(GetParam().entryBox)); // what the boxes show now is not the bill
     messages.clear();
     press(s, "Picture1");
     EXPECT_EQ(messages.calls(), (std::vector<RecordedMessage>{{MsgIcon::Critical, MsgButtons::Ok, "Warning",
@@ -172,7 +183,8 @@ TEST_P(BillFamily, PrintsAfterYesThenStoresOnceAndReprintsWithoutStoring) {
     EXPECT_EQ(d.control<QLabel>("Label2")->text(), "2");
     EXPECT_FALSE(s->printed());
     EXPECT_TRUE(listed(s).empty());
-    for (const char* box : {"txtTotal", "cmbPatientName", "txtPatientID", "cmbDrName", "Text1_0"})
+    for (const QString& box :
+         QStringList{"txtTotal", "cmbPatientName", "txtPatientID", "cmbDrName", GetParam().entryBox})
         EXPECT_EQ(d.text(box), "") << box;
 }
 
@@ -216,24 +228,76 @@ TEST_P(BillFamily, ChoosingAnotherPatientDropsTheLinesListedForTheFirst) {
     EXPECT_TRUE(listed(s).empty());
 }
 
+namespace {
+const QString NoDoctors = "Please add the Dr. Details First";
+const QString NoPatients = "Please add the OutPatient Details First";
+void doctor(BillTest& t) {
+    t.addDoctor();
+}
+void outPatients(BillTest& t) {
+    t.addOutPatient("OP1", "Asha");
+    t.addOutPatient("OP12", "Bala");
+}
+void inPatients(BillTest& t) {
+    t.admit("IP1", "Asha");
+    t.admit("IP12", "Bala");
+}
+const BillFamilyRow OutPatient{"OutPatient",
+                               [] { return static_cast<BillScreen*>(ShowScreen<frmBill>()); },
+                               {{NoDoctors, doctor}, {NoPatients, outPatients}},
+                               "OP1",
+                               "Text1_0",
+                               "OutPatientPrintDetails",
+                               "SettingsOutBillNo",
+                               "You cannt Change the Bill Already Printed ! Cancel The Bill Again Give Print",
+                               true,
+                               false};
+const BillFamilyRow InPatient{
+    "InPatient",
+    [] { return static_cast<BillScreen*>(ShowScreen<frmInBill>()); },
+    {{NoDoctors, doctor}, {NoPatients, inPatients}},
+    "IP1",
+    "Text1_0",
+    "InPatientPrintDetails",
+    "SettingsInBillNo",
+    "You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print",
+    false,
+    true};
+// A test bill opens with a test, a doctor, an in-patient and an out-patient, in that order; its patients
+// are the in-patients, then the out-patients.
+BillFamilyRow testBill(std::string name, std::function<BillScreen*()> open, const QString& catalogue,
+                       const QString& bills, const QString& counter) {
+    return {std::move(name),
+            std::move(open),
+            {{"Please add the Description Details First",
+              [catalogue](BillTest& t) {
+                  t.insertRow(catalogue,
+                              {"Description", catalogue == "SettingsLab" ? "Amount" : "AdultAmount"},
+                              {"CBC", "100"});
+                  if (catalogue == "SettingsXRay")
+                      execSql(t.dbPath(), "UPDATE SettingsXRay SET ChildrenAmount = 100");
+              }},
+             {NoDoctors, doctor},
+             {NoPatients, inPatients},
+             {NoPatients, [](BillTest& t) { t.addOutPatient("OP5", "Chitra"); }}},
+            "IP1",
+            "cmbDescription",
+            bills,
+            counter,
+            "You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print",
+            false,
+            true};
+}
+} // namespace
+
 INSTANTIATE_TEST_SUITE_P(
     Bills, BillFamily,
-    testing::Values(
-        BillFamilyRow{"OutPatient", [] { return static_cast<BillScreen*>(ShowScreen<frmBill>()); },
-                      [](BillTest& t) {
-                          t.addOutPatient("OP1", "Asha");
-                          t.addOutPatient("OP12", "Bala");
-                      },
-                      "OP1", "OutPatientPrintDetails", "SettingsOutBillNo",
-                      "You cannt Change the Bill Already Printed ! Cancel The Bill Again Give Print", true,
-                      false},
-        BillFamilyRow{
-            "InPatient", [] { return static_cast<BillScreen*>(ShowScreen<frmInBill>()); },
-            [](BillTest& t) {
-                t.admit("IP1", "Asha");
-                t.admit("IP12", "Bala");
-            },
-            "IP1", "InPatientPrintDetails", "SettingsInBillNo",
-            "You cannt Change the Bill Already Printed ! Cancel the Bill First then Again Give Print", false,
-            true}),
+    testing::Values(OutPatient, InPatient,
+                    testBill(
+                        "Lab", [] { return static_cast<BillScreen*>(ShowScreen<frmLabBillReport>()); },
+                        "SettingsLab", "LabPrintDetails", "SettingsLabBillNo"),
+                    testBill(
+                        "XRay", [] { return static_cast<BillScreen*>(ShowScreen<frmXRayBillReport>()); },
+                        "SettingsXRay", "XRayPrintDetails", "SettingsXRayBillNo")),
     BillFamily::rowName);
+INSTANTIATE_TEST_SUITE_P(Bills, FeeBillFamily, testing::Values(OutPatient, InPatient), BillFamily::rowName);

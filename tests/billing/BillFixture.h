@@ -13,6 +13,8 @@
 // pictures pressed, the print question answered from a script.
 class BillTest : public ConnectedAppTest {
 public:
+    using AppTest::dbPath;
+    using ConnectedAppTest::insertRow;
     void addDoctor(const QString& name = "Dr.Rao") { insertRow("SettingDrDetails", {"DoctorID"}, {name}); }
     void addOutPatient(const QString& id, const QString& name) {
         insertRow("SettingsOutPatient", {"EmployeeID", "FirstName", "Sex", "Age", "Address", "Location"},

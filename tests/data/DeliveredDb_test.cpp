@@ -66,9 +66,10 @@ TEST_F(DeliveredDbTest, EveryTableWithItsColumnsInOrder) {
     EXPECT_EQ(columns("LabPrintDetails"), lab);
     EXPECT_EQ(columns("XRayPrintDetails"), lab);
     EXPECT_EQ(columns("SettingsCopyDB"), QStringList({"BackupFolder"}));
+    EXPECT_EQ(columns("BillCancellations"), QStringList({"Kind", "BillNo", "CancelledAt", "UserName"}));
     EXPECT_EQ(querySql(dbPath(),
                        "SELECT count(*) FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'"),
-              "17");
+              "18");
 }
 
 TEST_F(DeliveredDbTest, ConnectingGivesThePatientTablesTheirKeyIndexesOnce) {
