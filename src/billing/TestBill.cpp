@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace {
 // Enter in the description adds the test while a price is selected.
@@ -78,7 +79,9 @@ bool TestBill::openOwnSets() {
             MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Warning", "Please add the Description Details First");
             return;
         }
+        const QSignalBlocker quiet(cmbDescription);
         itemListOf(cmbDescription)->setItems(catalogue_.ColumnTexts(0));
+        emptyControl(cmbDescription); // no test is chosen until the operator chooses one
         ok = true;
     });
     return ok;

@@ -156,14 +156,16 @@ BillScreen::BillScreen(ScreenInfo info, BillTables tables, std::vector<PatientSo
                                 "You cannt Bill for Future Date");
     connect(cmbPatientName, &QComboBox::editTextChanged, this, [this] { choosePatient(false); });
     connect(cmbPatientName, &QComboBox::activated, this, [this] { choosePatient(true); });
-    new PickOnLeave(cmbPatientName, [this](bool pick) { choosePatient(pick); });
+    pickOnLeave_ = new PickOnLeave(cmbPatientName, [this](bool pick) { choosePatient(pick); });
     connect(Picture1, &PictureButton::clicked, this, &BillScreen::add);
     connect(Picture2, &PictureButton::clicked, this, &BillScreen::print);
     connect(Picture3, &PictureButton::clicked, this, &BillScreen::clearBill);
     connect(Picture4, &PictureButton::clicked, this, &BillScreen::clearBill);
 }
 
-BillScreen::~BillScreen() = default;
+BillScreen::~BillScreen() {
+    delete pickOnLeave_;
+}
 
 void BillScreen::placeFee(int row, QLabel* label, QWidget* box, QWidget* extra) {
     label->setBuddy(box);

@@ -171,4 +171,5 @@ private:
     QString age_, sex_, address_, location_;
     QStringList listedFees_;
     std::vector<QWidget*> entries_; // the fee grid's inputs, in the order Tab visits them
+    QObject* pickOnLeave_;          // gone before the controls, whose destruction moves the focus
 };

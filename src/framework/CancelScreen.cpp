@@ -103,9 +103,13 @@ CancelScreen::CancelScreen(CancelLayout layout) : MenuScreen(layout.info), layou
                                 "You cannt Bill for Future Date");
     connect(cmbBillNumber, &QComboBox::editTextChanged, this, [this] { chooseBill(); });
     connect(cmbBillNumber, &QComboBox::activated, this, [this] { chooseBill(); });
-    new ChooseOnLeave(cmbBillNumber, [this] { chooseBill(); });
+    chooseOnLeave_ = new ChooseOnLeave(cmbBillNumber, [this] { chooseBill(); });
     connect(Picture1, &PictureButton::clicked, this, &CancelScreen::cancelBill);
     connect(Picture2, &PictureButton::clicked, this, &QWidget::close);
+}
+
+CancelScreen::~CancelScreen() {
+    delete chooseOnLeave_;
 }
 
 void CancelScreen::setPictures() {

@@ -34,6 +34,7 @@ struct CancelLayout {
 class CancelScreen : public MenuScreen {
     Q_OBJECT
 public:
+    ~CancelScreen() override;
     // Picture1.
     void cancelBill();
 
@@ -66,4 +67,5 @@ private:
     PictureRow buttons_;
     std::vector<int> shown_; // the rows of the bill shown
     long long shownNumber_ = 0;
+    QObject* chooseOnLeave_; // gone before the controls, whose destruction moves the focus
 };
