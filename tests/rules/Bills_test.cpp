@@ -213,6 +213,12 @@ protected:
 };
 
 TEST_F(BillBookTest, NextNumberIsTheCounterReadAfreshPlusOne) {
+    try {
+        BillBook(OutPatientBills).store(1, {outRow()}); // never opened
+        ADD_FAILURE() << "a book that is not open stored a bill";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.description(), "Operation is not allowed when the object is closed.");
+    }
     for (const BillTables& t : {OutPatientBills, InPatientBills}) {
         BillBook book(t);
         ASSERT_TRUE(book.open(DbConnection)) << book.LastError().toStdString();

@@ -56,4 +56,9 @@ TEST(ItemList, AListInTextOrderTakesANewItemAfterItsEquals) {
     EXPECT_EQ(ids.sortedIndexOf("OP10"), 1);
     EXPECT_EQ(ids.sortedIndexOf("OP11"), -1);
     EXPECT_EQ(ids.sortedIndexOf("OP3"), -1);
+    // A position that holds no item removes nothing.
+    for (const int outside : {-1, 4}) {
+        ids.remove(outside);
+        EXPECT_EQ(ids.items(), (QStringList{"OP1", "OP10", "OP10", "OP2"})) << outside;
+    }
 }
