@@ -1,9 +1,11 @@
 // The out-patient screens at a decade of data: N out-patients (365,000 by default, --patients N) and as many
 // out-patient bills in a temporary application folder, each operation timed offscreen as the median of 5
 // runs. The last lines give open_registration_ms=, save_ms=, typeahead_key_ms=, open_list_ms=,
-// open_search_ms=, open_bill_ms=, choose_patient_ms=, print_and_store_bill_ms=, peak_rss_mb= and
+// open_search_ms=, open_bill_ms=, choose_patient_ms=, print_and_store_bill_ms=, open_cancel_ms=,
+// show_bill_to_cancel_ms=, peak_rss_mb= and
 // ratio_open_vs_sqlite= (opening the registration screen against plain SQLite stepping its query).
 #include "billing/frmBill.h"
+#include "billing/frmCancelBill.h"
 #include "data/Environment.h"
 #include "data/Messages.h"
 #include "data/modConnectDB.h"
@@ -215,6 +217,13 @@ int main(int argc, char** argv) {
                                 });
     if (!bill->printed()) std::puts("(the bill was not stored)");
     unload(bill);
+    const double openCancelMs =
+        timed([] { ShowScreen<frmCancelBill>(); }, {}, [] { unload(LoadedScreen<frmCancelBill>()); });
+    frmCancelBill* cancel = ShowScreen<frmCancelBill>();
+    auto* number = cancel->findChild<QComboBox*>("cmbBillNumber");
+    int shown = 1000;
+    const double showBillMs = timed([&] { number->setEditText(QString::number(shown += 997)); });
+    unload(cancel);
 
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
@@ -227,6 +236,8 @@ int main(int argc, char** argv) {
     std::printf("open_bill_ms=%.1f\n", openBillMs);
     std::printf("choose_patient_ms=%.2f\n", chooseMs);
     std::printf("print_and_store_bill_ms=%.2f\n", billMs);
+    std::printf("open_cancel_ms=%.1f\n", openCancelMs);
+    std::printf("show_bill_to_cancel_ms=%.2f\n", showBillMs);
     std::printf("peak_rss_mb=%.0f\n", usage.ru_maxrss / 1024.0);
     std::printf("ratio_open_vs_sqlite=%.2f\n", openMs / sqliteMs);
     return 0;

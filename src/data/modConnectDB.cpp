@@ -141,18 +141,22 @@ bool ConnectDB() {
     } catch (const DbError& e) {
         LogFailure("Table not made", e.description(), "BillCancellations");
     }
-    // A database from before gains the indexes that keep the patient IDs, and the bill screens' patients in
-    // name order, quick at a decade of rows; one that cannot take them now (read-only, busy) works without
-    // them, only slower.
+    // A database from before gains the indexes that keep the patient IDs, the bill screens' patients in
+    // name order and the bill numbers quick at a decade of rows; one that cannot take them now (read-only,
+    // busy) works without them, only slower.
+    QStringList indexes;
     for (const QString table : {"SettingsOutPatient", "SettingsInPatient"})
-        for (const QString& statement : KeyIndexStatements(table, "EmployeeID") +
-                                            QStringList{"CREATE INDEX IF NOT EXISTS " + table +
-                                                        "FirstName ON " + table + " (FirstName)"}) {
-            try {
-                DbConnection->exec(statement);
-            } catch (const DbError& e) {
-                LogFailure("Index not made", e.description(), statement);
-            }
+        indexes << KeyIndexStatements(table, "EmployeeID")
+                << "CREATE INDEX IF NOT EXISTS " + table + "FirstName ON " + table + " (FirstName)";
+    for (const char* table :
+         {"OutPatientPrintDetails", "InPatientPrintDetails", "LabPrintDetails", "XRayPrintDetails"})
+        indexes << KeyIndexStatements(table, "BillNo");
+    for (const QString& statement : indexes) {
+        try {
+            DbConnection->exec(statement);
+        } catch (const DbError& e) {
+            LogFailure("Index not made", e.description(), statement);
         }
+    }
     return true;
 }
