@@ -28,6 +28,7 @@ constexpr PictureSpec kButtons[] = {{"Picture1", "ok", "Cancel Bill", "Cancel Bi
 QLineEdit* shownBox(const QString& name, QWidget* parent) {
     QLineEdit* box = textBox(name, parent);
     box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus); // Tab goes from the number to the pictures
     return box;
 }
 
@@ -132,6 +133,9 @@ bool CancelScreen::openSets() {
 }
 
 void CancelScreen::showRows() {
+    setTabOrder(cmbBillNumber, Picture1);
+    setTabOrder(Picture1, Picture2);
+    setTabOrder(Picture2, DTPicker1);
     cmbBillNumber->setFocus();
 }
 
