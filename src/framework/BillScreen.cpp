@@ -112,18 +112,7 @@ BillScreen::BillScreen(ScreenInfo info, BillTables tables, std::vector<PatientSo
     middle->addLayout(fees_);
     middle->addSpacing(16);
     auto* right = new QVBoxLayout;
-    List = new QTreeWidget(this);
-    List->setObjectName("List");
-    List->setAccessibleName("Bill lines");
-    List->setColumnCount(3);
-    List->setHeaderLabels({"Sl No", "Particulars", "Amount"});
-    List->setRootIsDecorated(false);
-    List->setSelectionMode(QAbstractItemView::SingleSelection);
-    List->header()->setStretchLastSection(false);
-    List->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    List->setColumnWidth(0, 60);
-    List->setColumnWidth(2, 100);
-    List->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    List = billLinesList(this);
     right->addWidget(List, 1);
     txtTotal = textBox("txtTotal", this);
     txtTotal->setReadOnly(true); // the total printed and stored is the listed lines' own

@@ -32,20 +32,6 @@ QLineEdit* shownBox(const QString& name, QWidget* parent) {
     return box;
 }
 
-// Leaving the number box is a choice of the number typed.
-class ChooseOnLeave : public QObject {
-public:
-    ChooseOnLeave(QWidget* box, std::function<void()> choose) : QObject(box), choose_(std::move(choose)) {
-        box->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut) choose_();
-        return false;
-    }
-
-private:
-    std::function<void()> choose_;
-};
 } // namespace
 
 CancelScreen::CancelScreen(CancelLayout layout) : MenuScreen(layout.info), layout_(std::move(layout)) {
@@ -70,14 +56,7 @@ CancelScreen::CancelScreen(CancelLayout layout) : MenuScreen(layout.info), layou
     auto* amounts = new QFormLayout;
     amounts->setHorizontalSpacing(12);
     if (layout_.feeCaptions.isEmpty()) {
-        List = new QTreeWidget(this);
-        List->setObjectName("List");
-        List->setAccessibleName("Bill lines");
-        List->setColumnCount(3);
-        List->setHeaderLabels({"Sl No", "Particulars", "Amount"});
-        List->setRootIsDecorated(false);
-        List->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-        List->header()->setStretchLastSection(false);
+        List = billLinesList(this);
         amounts->addRow(List);
         txtGrassTotal = shownBox("txtGrassTotal", this);
         txtDiscount = shownBox("txtDiscount", this);
@@ -104,7 +83,7 @@ CancelScreen::CancelScreen(CancelLayout layout) : MenuScreen(layout.info), layou
                                 "You cannt Bill for Future Date");
     connect(cmbBillNumber, &QComboBox::editTextChanged, this, [this] { chooseBill(); });
     connect(cmbBillNumber, &QComboBox::activated, this, [this] { chooseBill(); });
-    chooseOnLeave_ = new ChooseOnLeave(cmbBillNumber, [this] { chooseBill(); });
+    chooseOnLeave_ = onFocusOut(cmbBillNumber, [this] { chooseBill(); });
     connect(Picture1, &PictureButton::clicked, this, &CancelScreen::cancelBill);
     connect(Picture2, &PictureButton::clicked, this, &QWidget::close);
 }

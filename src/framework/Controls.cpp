@@ -3,8 +3,27 @@
 #include "framework/modInputHelpers.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTimeEdit>
+#include <QTreeWidget>
+
+namespace {
+class FocusOut : public QObject {
+public:
+    FocusOut(QWidget* control, std::function<void()> then) : QObject(control), then_(std::move(then)) {
+        control->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::FocusOut) then_();
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+} // namespace
 
 QLineEdit* textBox(const QString& objectName, QWidget* parent) {
     auto* e = new QLineEdit(parent);
@@ -34,4 +53,24 @@ QTimeEdit* timePicker(const QString& objectName, QWidget* parent) {
     t->setObjectName(objectName);
     t->setDisplayFormat("HH:mm");
     return t;
+}
+
+QTreeWidget* billLinesList(QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName("List");
+    list->setAccessibleName("Bill lines");
+    list->setColumnCount(3);
+    list->setHeaderLabels({"Sl No", "Particulars", "Amount"});
+    list->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    list->setRootIsDecorated(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    list->setColumnWidth(0, 60);
+    list->setColumnWidth(2, 100);
+    return list;
+}
+
+QObject* onFocusOut(QWidget* control, std::function<void()> then) {
+    return new FocusOut(control, std::move(then));
 }

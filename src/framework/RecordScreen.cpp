@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/Messages.h"
 #include "data/modConnectDB.h"
+#include "framework/Controls.h"
 #include "framework/ItemListModel.h"
 #include "framework/modHotkey.h"
 
@@ -36,21 +37,6 @@ constexpr PictureSpec kToolbar[10] = {
 };
 
 const QString kWarning = QStringLiteral("Warning");
-
-// Runs `then` whenever the watched control loses the focus.
-class FocusOut : public QObject {
-public:
-    FocusOut(QWidget* control, std::function<void()> then) : QObject(control), then_(std::move(then)) {
-        control->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut) then_();
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-};
 
 struct Counting {
     int& n;
@@ -388,7 +374,7 @@ void RecordScreen::setState(State s) {
 
 void RecordScreen::useKeyList(QComboBox* box, int column, bool lastMatch) {
     keyList_ =
-        KeyList{box, useItemList(box), column, lastMatch, {}, {}, new FocusOut(box, [this] { chooseKey(); })};
+        KeyList{box, useItemList(box), column, lastMatch, {}, {}, onFocusOut(box, [this] { chooseKey(); })};
     connect(box, &QComboBox::editTextChanged, this, [this] { chooseKey(); });
     connect(box, &QComboBox::activated, this, [this] { chooseKey(); });
 }
