@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/CollectionReport.h"
+
 #include <QDate>
 #include <QString>
 #include <vector>
@@ -8,14 +10,6 @@ class QTreeWidget;
 
 // The layout every collection report shares: hospital header, dated title, column headings between
 // rule lines, numbered lines with right-aligned amounts, a new sheet every 40 lines, closing total.
-
-// One row of a report screen's list.
-struct ReportLine {
-    QString serial;      // "01", "02", ...
-    QString description; // bill number, patient and date text built by the screen
-    QString billNumber;  // cancelled-bill reports only
-    QString amount;      // "0.00"
-};
 
 struct ReportHeading {
     QString text;

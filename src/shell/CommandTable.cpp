@@ -24,6 +24,17 @@
 #include "reference/frmViewDrDetails.h"
 #include "reference/frmViewEmpDetails.h"
 #include "reference/frmViewUserDetails.h"
+#include "reports/frmCancelInBillReport.h"
+#include "reports/frmCancelLabBillReport.h"
+#include "reports/frmCancelOutBillReport.h"
+#include "reports/frmCancelXRayBillReport.h"
+#include "reports/frmConsultantBillReportAll.h"
+#include "reports/frmInBillReport.h"
+#include "reports/frmInBillReportAll.h"
+#include "reports/frmLabBillReportAll.h"
+#include "reports/frmOutBillReport.h"
+#include "reports/frmOutBillReportAll.h"
+#include "reports/frmXayBillReportAll.h"
 #include "shell/frmAboutme.h"
 #include "shell/frmcontactus.h"
 
@@ -42,6 +53,18 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"InAddBill", [] { ShowScreen<frmInBill>(); }},
         {"mnuLabAddBill", [] { ShowScreen<frmLabBillReport>(); }},
         {"mnuXRayAddBill", [] { ShowScreen<frmXRayBillReport>(); }},
+        {"mnuDailyReport", [] { ShowScreen<frmOutBillReport>(); }},
+        {"mnuInDailyReport", [] { ShowScreen<frmInBillReport>(); }},
+        {"mnuSearchReport", [] { ShowScreen<frmOutBillReportAll>(); }},
+        {"mnuInSearchReport", [] { ShowScreen<frmInBillReportAll>(); }},
+        {"mnuLabSearchBill", [] { ShowScreen<frmLabBillReportAll>(); }},
+        {"mnuXRaySearchBill", [] { ShowScreen<frmXayBillReportAll>(); }},
+        {"mnuCon", [] { ShowScreen<frmConsultantBillReportAll>(); }},
+        {"mnuCancelBillReport", [] { ShowScreen<frmCancelOutBillReport>(); }},
+        {"mnuOutBill", [] { ShowScreen<frmCancelOutBillReport>(); }},
+        {"mnuInBill", [] { ShowScreen<frmCancelInBillReport>(); }},
+        {"mnuLabBill", [] { ShowScreen<frmCancelLabBillReport>(); }},
+        {"mnuXaryBill", [] { ShowScreen<frmCancelXRayBillReport>(); }},
         {"mnuOutCancelBill", [] { ShowScreen<frmCancelBill>(); }},
         {"InCancelBill", [] { ShowScreen<frmCancelInBill>(); }},
         {"mnuLabCancelBill", [] { ShowScreen<frmCancelLabBill>(); }},
