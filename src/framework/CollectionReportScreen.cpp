@@ -117,6 +117,13 @@ bool CollectionReportScreen::openSets() {
 }
 
 void CollectionReportScreen::showRows() {
+    // Tab goes from the dates and boxes to the pictures, then to the list.
+    std::vector<QWidget*> chain{DTPicker1};
+    for (QWidget* w : std::initializer_list<QWidget*>{DTPicker2, CheckBox1, CheckBox2})
+        if (w) chain.push_back(w);
+    chain.insert(chain.end(), {Picture1, Picture2, Picture3, List});
+    for (size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     DTPicker1->setFocus();
 }
 
