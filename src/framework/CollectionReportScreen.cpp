@@ -64,8 +64,8 @@ CollectionReportScreen::CollectionReportScreen(CollectionReportRow row)
     List = new QTreeWidget(this);
     List->setObjectName("List");
     List->setAccessibleName("Report lines");
-    List->setColumnCount(static_cast<int>(row_.headings.size()));
-    List->setHeaderLabels(row_.headings);
+    List->setColumnCount(static_cast<int>(row_.spec.headings.size()));
+    List->setHeaderLabels(row_.spec.headings);
     List->setRootIsDecorated(false);
     List->header()->setStretchLastSection(false);
     List->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -94,7 +94,7 @@ CollectionReportScreen::CollectionReportScreen(CollectionReportRow row)
     body()->addLayout(bottom);
 
     for (DatePicker* picker : {DTPicker1, DTPicker2})
-        if (picker) attachFutureDateRefusal(picker, MsgIcon::Critical, "Warning", row_.futureDate);
+        if (picker) attachFutureDateRefusal(picker, MsgIcon::Critical, "Warning", row_.spec.futureDate);
     connect(Picture1, &PictureButton::clicked, this, &CollectionReportScreen::generate);
     connect(Picture2, &PictureButton::clicked, this, &CollectionReportScreen::print);
     connect(Picture3, &PictureButton::clicked, this, &CollectionReportScreen::exportList);
@@ -109,8 +109,8 @@ bool CollectionReportScreen::openSets() {
     bool empty = false;
     if (!Trapped(TrapWording::ErrorColon, [&] { empty = !collectionHasRows(row_.spec, DbConnection); }))
         return false;
-    if (empty && !row_.emptyTable.isEmpty()) {
-        MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Warning", row_.emptyTable);
+    if (empty && !row_.spec.emptyTable.isEmpty()) {
+        MsgBox(MsgIcon::Critical, MsgButtons::Ok, "Warning", row_.spec.emptyTable);
         return false;
     }
     return true;
@@ -161,12 +161,12 @@ void CollectionReportScreen::generate() {
 void CollectionReportScreen::print() {
     // The title follows the boxes as they are now, the date line the pickers as they are now.
     const int m = static_cast<int>(mode());
-    const QString title = row_.titles.value(m, row_.titles.value(0));
+    const QString title = row_.spec.titles.value(m, row_.spec.titles.value(0));
     const QDate from = DTPicker1->date();
-    ReportLayout layout = !row_.spec.billNumberColumn.isEmpty() ? ReportLayout::cancelled(title, from)
-                          : DTPicker2
-                              ? ReportLayout::period(title, from, DTPicker2->date(), row_.descriptionHeading)
-                              : ReportLayout::daily(title, from, row_.descriptionHeading);
+    ReportLayout layout =
+        !row_.spec.billNumberColumn.isEmpty() ? ReportLayout::cancelled(title, from)
+        : DTPicker2 ? ReportLayout::period(title, from, DTPicker2->date(), row_.spec.descriptionHeading)
+                    : ReportLayout::daily(title, from, row_.spec.descriptionHeading);
     printReport(reportLinesOf(*List), layout, static_cast<double>(runningTotal_) / 100.0);
 }
 

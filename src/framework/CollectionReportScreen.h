@@ -12,15 +12,10 @@ class QCheckBox;
 class QLineEdit;
 class QTreeWidget;
 
-// What tells one collection report from another.
+// What tells one collection report from another: its window and its report.
 struct CollectionReportRow {
     ScreenInfo info;
     CollectionReportSpec spec;
-    QStringList headings;       // the list's column headings, three or four
-    QStringList titles;         // the printed title of the plain, ECG and scan modes (one where none)
-    QString descriptionHeading; // printed at X 4000 (three columns)
-    QString emptyTable;         // the box that closes the screen when the table has no row of its kind
-    QString futureDate;         // the box refusing a date after today
 };
 
 // The collection report every report screen is: one date (or two), the ECG and SCAN boxes where the report

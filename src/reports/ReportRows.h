@@ -22,40 +22,56 @@ inline QString rangeFutureDate() {
 // Live out-patient or in-patient bills, by number, with the ECG and scan modes.
 inline CollectionReportSpec liveBills(const QString& table, bool range,
                                       std::vector<DescriptionPart> description) {
-    return {table, "Available", {},           "BillNo", "Date",
-            range, "EcgCharge", "ScanCharge", "total",  std::move(description),
-            {}};
+    return {.table = table,
+            .status = "Available",
+            .orderBy = "BillNo",
+            .dateColumn = "Date",
+            .range = range,
+            .ecgColumn = "EcgCharge",
+            .scanColumn = "ScanCharge",
+            .amountColumn = "total",
+            .description = std::move(description)};
 }
 // Live lab or X-ray bills over a range, one line per bill.
 inline CollectionReportSpec liveTestBills(const QString& table) {
-    return {table,
-            "Available",
-            {"BillNo", "Date", "total", "patientName", "patientid"},
-            "BillNo",
-            "Date",
-            true,
-            {},
-            {},
-            "total",
-            {{"", "BillNo"}, {" - ", "patientName"}, {" - ", "Date", true}, {"-", "patientid"}},
-            {}};
+    return {
+        .table = table,
+        .status = "Available",
+        .distinctColumns = {"BillNo", "Date", "total", "patientName", "patientid"},
+        .orderBy = "BillNo",
+        .dateColumn = "Date",
+        .range = true,
+        .amountColumn = "total",
+        .description = {{"", "BillNo"}, {" - ", "patientName"}, {" - ", "Date", true}, {"-", "patientid"}}};
 }
 // A day's cancelled bills, in the order they were stored, with the bill number in a column of its own.
 inline CollectionReportSpec cancelledBills(const QString& table, QStringList distinct,
                                            std::vector<DescriptionPart> description) {
-    return {table, "Deleted", std::move(distinct),    {},      "Date", false, {},
-            {},    "total",   std::move(description), "BillNo"};
+    return {.table = table,
+            .status = "Deleted",
+            .distinctColumns = std::move(distinct),
+            .dateColumn = "Date",
+            .amountColumn = "total",
+            .description = std::move(description),
+            .billNumberColumn = "BillNo"};
+}
+// A report's window and its report with what it shows and prints.
+inline CollectionReportRow row(ScreenInfo info, CollectionReportSpec spec, QStringList headings,
+                               QStringList titles, QString descriptionHeading, QString emptyTable,
+                               QString futureDate) {
+    spec.headings = std::move(headings);
+    spec.titles = std::move(titles);
+    spec.descriptionHeading = std::move(descriptionHeading);
+    spec.emptyTable = std::move(emptyTable);
+    spec.futureDate = std::move(futureDate);
+    return {std::move(info), std::move(spec)};
 }
 inline CollectionReportRow cancelledRow(const QString& name, const QString& caption,
                                         CollectionReportSpec spec, const QString& patientHeading,
                                         const QString& title) {
-    return {{name, QString(18, ' ') + caption, 7800, 11400},
-            std::move(spec),
-            {"Sl No", patientHeading, "Bill No", "Total Amt"},
-            {title},
-            {},
-            "No Cancel Bill",
-            dayFutureDate()};
+    return row({name, QString(18, ' ') + caption, 7800, 11400}, std::move(spec),
+               {"Sl No", patientHeading, "Bill No", "Total Amt"}, {title}, {}, "No Cancel Bill",
+               dayFutureDate());
 }
 inline QStringList billTitles(const QString& plain) {
     QStringList titles = BillTitles;

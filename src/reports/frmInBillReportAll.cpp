@@ -6,12 +6,10 @@ using namespace reportrows;
 
 frmInBillReportAll::frmInBillReportAll()
     : CollectionReportScreen(
-          {{"frmInBillReportAll", QString(10, ' ') + "Genarate In-Patient Weekly/Monthly/Yearly Bill Report",
-            7800, 11400},
-           liveBills("InPatientPrintDetails", true,
-                     {{"", "BillNo"}, {" - ", "patientName"}, {" - ", "Date", true}, {"-", "patientid"}}),
-           {"Sl No", "Bill-No / Patient Name / Date", "Amount"},
-           billTitles("CASH COLLECTION IN-PATIENT BILL REPORT"),
-           "Bill_No - Patient Name ",
-           {},
-           rangeFutureDate()}) {}
+          row({"frmInBillReportAll",
+               QString(10, ' ') + "Genarate In-Patient Weekly/Monthly/Yearly Bill Report", 7800, 11400},
+              liveBills("InPatientPrintDetails", true,
+                        {{"", "BillNo"}, {" - ", "patientName"}, {" - ", "Date", true}, {"-", "patientid"}}),
+              {"Sl No", "Bill-No / Patient Name / Date", "Amount"},
+              billTitles("CASH COLLECTION IN-PATIENT BILL REPORT"), "Bill_No - Patient Name ", {},
+              rangeFutureDate())) {}

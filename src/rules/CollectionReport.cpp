@@ -58,7 +58,9 @@ QString collectionSelection(const CollectionReportSpec& spec, ReportMode mode, c
     // Ties in the order come as the rows were stored, as a walk of the table gives them.
     if (!spec.orderBy.isEmpty())
         sql += " ORDER BY " + spec.orderBy + (distinct ? QString() : QStringLiteral(", rowid"));
-    else if (!distinct)
+    else if (distinct) // one line per bill, the bills in the order they were stored
+        sql += " GROUP BY " + spec.distinctColumns.join(", ") + " ORDER BY min(rowid)";
+    else
         sql += " ORDER BY rowid";
     return sql;
 }
@@ -80,7 +82,7 @@ ReportLine collectionLine(const CollectionReportSpec& spec, int serial,
 CollectionReport generateCollection(const CollectionReportSpec& spec, ReportMode mode, const QDate& from,
                                     const QDate& to, const std::shared_ptr<Connection>& connection) {
     CollectionReport report;
-    if (!from.isValid() || (spec.range && !to.isValid())) return report;
+    if (!from.isValid() || (spec.range && (!to.isValid() || from > to))) return report;
     Recordset rows;
     // Not the plain "SELECT *" form, so the set is one read of the rows listed and nothing more.
     const QString sql = collectionSelection(spec, mode, from, to) + " LIMIT -1";

@@ -36,17 +36,24 @@ struct DescriptionPart {
 };
 
 struct CollectionReportSpec {
-    QString table;
-    QString status;              // the BillDelete the rows carry; empty where the table has none
-    QStringList distinctColumns; // a table of test lines: the columns that make one row per bill
-    QString orderBy;             // "BillNo", "DrName"; empty: the order the rows were stored in
-    QString dateColumn;
-    bool range = false; // two dates, both ends included; otherwise one day
-    QString ecgColumn;  // empty where the report has no ECG and scan modes
-    QString scanColumn;
-    QString amountColumn;
-    std::vector<DescriptionPart> description;
-    QString billNumberColumn; // the four-column layout's bill number; empty: three columns
+    QString table = {};
+    QString status = {};              // the BillDelete the rows carry; empty where the table has none
+    QStringList distinctColumns = {}; // a table of test lines: the columns that make one row per bill
+    QString orderBy = {};             // "BillNo", "DrName"; empty: the order the rows were stored in
+    QString dateColumn = {};
+    bool range = false;     // two dates, both ends included; otherwise one day
+    QString ecgColumn = {}; // empty where the report has no ECG and scan modes
+    QString scanColumn = {};
+    QString amountColumn = {};
+    std::vector<DescriptionPart> description = {};
+    QString billNumberColumn = {}; // the four-column layout's bill number; empty: three columns
+
+    // What the screen shows and prints (the printed positions follow from one day, a range or four columns).
+    QStringList headings = {};       // the list's column headings, three or four
+    QStringList titles = {};         // the printed title of the plain, ECG and scan modes (one where none)
+    QString descriptionHeading = {}; // printed at X 4000 (three columns)
+    QString emptyTable = {};         // the box that closes the screen while the table has no row of its kind
+    QString futureDate = {};         // the box refusing a date after today
 };
 
 struct CollectionReport {
