@@ -1057,3 +1057,31 @@ unsigned long long Recordset::RowStore::place(const std::string& row) {
     used_ += row.size();
     return ref;
 }
+
+void ForEachRowText(const std::shared_ptr<Connection>& connection, const QString& sql, QStringList* names,
+                    const std::function<void(const std::vector<QString>& texts)>& row) {
+    if (!connection) throw DbError("Operation is not allowed when the object is closed.");
+    Statement s(connection->handle(), sql);
+    const int n = sqlite3_column_count(s.st);
+    std::vector<ColumnKind> kinds;
+    for (int i = 0; i < n; ++i) {
+        if (names) *names << QString::fromUtf8(sqlite3_column_name(s.st, i));
+        const char* decl = sqlite3_column_decltype(s.st, i);
+        kinds.push_back(decl && (qstricmp(decl, "DATE") == 0 || qstricmp(decl, "DATETIME") == 0)
+                            ? ColumnKind::Date
+                        : decl && qstricmp(decl, "TEXT") == 0 ? ColumnKind::Text
+                                                              : ColumnKind::Other);
+    }
+    std::vector<QString> texts(static_cast<size_t>(n));
+    std::string cell;
+    int rc;
+    while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
+        for (int i = 0; i < n; ++i) {
+            cell.clear();
+            appendColumn(cell, s.st, i, kinds[static_cast<size_t>(i)]);
+            texts[static_cast<size_t>(i)] = shownText(cell.data());
+        }
+        row(texts);
+    }
+    if (rc != SQLITE_DONE) throw DbError(connection->lastError(), sql);
+}

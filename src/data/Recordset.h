@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -192,6 +193,11 @@ private:
 // The statements that give a table the indexes its key column needs at a decade of rows: the column in
 // order (the ID list), and the column without its surrounding blanks (FindTrimmed, StoredTrimmed).
 QStringList KeyIndexStatements(const QString& table, const QString& column);
+
+// Steps a SELECT and hands each row to `row` as the texts a record set shows for its columns, keeping no
+// row: for reading many rows once, in order. `names` receives the column names first. Throws DbError.
+void ForEachRowText(const std::shared_ptr<Connection>& connection, const QString& sql, QStringList* names,
+                    const std::function<void(const std::vector<QString>& texts)>& row);
 
 // Ends every open read of `connection`'s sets (all connections' when null) before something writes
 // through it or the program waits for the operator.

@@ -4,8 +4,6 @@
 #include "data/Recordset.h"
 #include "rules/Formats.h"
 
-#include <QHash>
-
 namespace {
 
 QString quotedDay(const QDate& day) {
@@ -39,6 +37,12 @@ QString modeCondition(const CollectionReportSpec& spec, ReportMode mode) {
     return " AND trim(" + spec.ecgColumn + ") = '' AND trim(" + spec.scanColumn + ") = ''";
 }
 
+int columnOf(const QStringList& names, const QString& column) {
+    for (int c = 0; c < names.size(); ++c)
+        if (names[c].compare(column, Qt::CaseInsensitive) == 0) return c;
+    throw DbError("Item cannot be found in the collection corresponding to the requested name or ordinal.");
+}
+
 } // namespace
 
 QString collectionSelection(const CollectionReportSpec& spec, ReportMode mode, const QDate& from,
@@ -65,53 +69,38 @@ QString collectionSelection(const CollectionReportSpec& spec, ReportMode mode, c
     return sql;
 }
 
-ReportLine collectionLine(const CollectionReportSpec& spec, int serial,
-                          const std::function<QString(const QString& column)>& text) {
-    ReportLine line;
-    line.serial = formatSerial(serial);
-    for (const DescriptionPart& part : spec.description) {
-        // A date column reads "dd/mm/yyyy[ hh:mm:ss]" as a record set shows it: the day is its first ten.
-        const QString value = text(part.column);
-        line.description += part.separator + (part.date ? value.left(10) : value);
-    }
-    if (!spec.billNumberColumn.isEmpty()) line.billNumber = text(spec.billNumberColumn);
-    line.amount = formatCents(amountCents(text(spec.amountColumn)));
-    return line;
-}
-
 CollectionReport generateCollection(const CollectionReportSpec& spec, ReportMode mode, const QDate& from,
                                     const QDate& to, const std::shared_ptr<Connection>& connection) {
     CollectionReport report;
     if (!from.isValid() || (spec.range && (!to.isValid() || from > to))) return report;
-    Recordset rows;
-    // Not the plain "SELECT *" form, so the set is one read of the rows listed and nothing more.
-    const QString sql = collectionSelection(spec, mode, from, to) + " LIMIT -1";
-    if (!rows.Open(sql, connection, Recordset::Mode::Snapshot))
-        throw DbError(rows.LastError(), rows.LastStatement());
-    // Each column the lines read is looked up once.
-    QHash<QString, int> position;
-    for (int c = 0; c < rows.FieldCount(); ++c)
-        position.insert(rows.FieldName(c).toLower(), c);
-    QHash<QString, int> used;
+    // One pass over the rows listed; nothing else of the table is read, and no row is kept.
     QStringList names;
-    for (const DescriptionPart& part : spec.description)
-        names << part.column;
-    names << spec.amountColumn;
-    if (!spec.billNumberColumn.isEmpty()) names << spec.billNumberColumn;
-    for (const QString& name : names) {
-        const auto at = position.constFind(name.toLower());
-        if (at == position.cend())
-            throw DbError(
-                "Item cannot be found in the collection corresponding to the requested name or ordinal.");
-        used.insert(name, at.value());
-    }
+    QList<int> used; // the column of each part, then the amount's, then the bill number's
     int serial = 0;
-    for (rows.MoveFirst(); !rows.AtEOF(); rows.MoveNext()) {
-        ReportLine line = collectionLine(
-            spec, ++serial, [&](const QString& name) { return rows.FieldText(used.value(name)); });
-        report.total += amountCents(line.amount);
-        report.lines.push_back(std::move(line));
-    }
+    ForEachRowText(connection, collectionSelection(spec, mode, from, to), &names,
+                   [&](const std::vector<QString>& texts) {
+                       if (used.isEmpty()) {
+                           for (const DescriptionPart& part : spec.description)
+                               used << columnOf(names, part.column);
+                           used << columnOf(names, spec.amountColumn);
+                           if (!spec.billNumberColumn.isEmpty())
+                               used << columnOf(names, spec.billNumberColumn);
+                       }
+                       ReportLine line;
+                       line.serial = formatSerial(++serial);
+                       for (size_t p = 0; p < spec.description.size(); ++p) {
+                           const QString& value = texts[static_cast<size_t>(used[static_cast<qsizetype>(p)])];
+                           line.description += spec.description[p].separator +
+                                               (spec.description[p].date ? value.left(10) : value);
+                       }
+                       const qsizetype at = static_cast<qsizetype>(spec.description.size());
+                       const Cents amount = amountCents(texts[static_cast<size_t>(used[at])]);
+                       line.amount = formatCents(amount);
+                       if (!spec.billNumberColumn.isEmpty())
+                           line.billNumber = texts[static_cast<size_t>(used[at + 1])];
+                       report.total += amount;
+                       report.lines.push_back(std::move(line));
+                   });
     return report;
 }
 

@@ -75,10 +75,5 @@ CollectionReport generateCollection(const CollectionReportSpec& spec, ReportMode
                                     const QDate& to, const std::shared_ptr<Connection>& connection);
 // Whether the table holds any row of the report's status (whatever its date). Throws DbError.
 bool collectionHasRows(const CollectionReportSpec& spec, const std::shared_ptr<Connection>& connection);
-// The line a listed row gives: its description and bill number from the row's column texts as a record set
-// shows them (`text` reads a column by name), its amount from the amount column.
-ReportLine collectionLine(const CollectionReportSpec& spec, int serial,
-                          const std::function<QString(const QString& column)>& text);
-
 // The list as a CSV file (RFC 4180, UTF-8): the headings, the lines, then the total as the last row.
 QByteArray reportCsv(const QStringList& headings, const std::vector<ReportLine>& lines, Cents total);
