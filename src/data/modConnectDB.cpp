@@ -118,6 +118,14 @@ constexpr NeededTable kNeededTables[] = {
 
 } // namespace
 
+QString Connection::programTablesProblem() const {
+    for (const NeededTable& t : kNeededTables) {
+        QString problem = tableProblem(t.name, t.columns);
+        if (!problem.isEmpty()) return problem;
+    }
+    return {};
+}
+
 bool ConnectDB() {
     const QString file = AppFile("sanavodb.mdb");
     ConnectionString = "provider=Sanavo;Data provider=SQLite 3;data source=" + file + ";";
@@ -125,10 +133,7 @@ bool ConnectDB() {
     DbConnection = Connection::open(file, &error);
     // An empty or foreign file opens as a database too; without the program's tables it is refused here,
     // before anyone types a name, and nothing is written to it.
-    for (const NeededTable& t : kNeededTables) {
-        if (!DbConnection || !error.isEmpty()) break;
-        error = DbConnection->tableProblem(t.name, t.columns);
-    }
+    if (DbConnection) error = DbConnection->programTablesProblem();
     if (!DbConnection || DbConnection->State() != 1 || !error.isEmpty()) {
         DbConnection.reset();
         ShowDatabaseError(error, "open " + file);

@@ -28,6 +28,8 @@ public:
     void exec(const QString& sql);
     // Why `table` cannot serve the program (missing, or fewer than `minColumns` columns); empty when it can.
     QString tableProblem(const QString& table, int minColumns) const;
+    // The first problem of any table the program needs (see tableProblem); empty when all can serve.
+    QString programTablesProblem() const;
     QString lastError() const;
 
     // All or nothing: commits on commit(), rolls back when it goes out of scope uncommitted.

@@ -9,6 +9,8 @@
 #include "billing/frmLabBillReport.h"
 #include "billing/frmXRayBillReport.h"
 #include "framework/Screens.h"
+#include "maintenance/frmChangeMenuSettings.h"
+#include "maintenance/frmCopyDB.h"
 #include "maintenance/frmSettingsChangePwd.h"
 #include "patients/frmAddInPatient.h"
 #include "patients/frmAddOutPatient.h"
@@ -74,6 +76,8 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuNewUserAccounts", [] { ShowScreen<frmAddNewUser>(); }},
         {"mnuViewUserDetails", [] { ShowScreen<frmViewUserDetails>(); }},
         {"mnuChangePassword", [] { ShowScreen<frmSettingsChangePwd>(); }},
+        {"mnuChangeMenuView", [] { ShowScreen<frmChangeMenuSettings>(); }},
+        {"mnuCopyDatabase", [] { ShowScreen<frmCopyDB>(); }},
         {"mnuAddDrDetail", ShowAddDoctorDetail},
         {"mnuViewDocctorDetails", [] { ShowScreen<frmViewDrDetails>(); }},
         {"mnuAddEmployeeDetails", [] { ShowScreen<frmAddEmployeeDetail>(); }},
