@@ -9,3 +9,8 @@
 void MenuHide();
 void MenuShow(const QString& userType);
 void setMenuControl(std::function<void()> hide, std::function<void(const QString&)> show);
+
+// Logs the operator out to the login window (after the screen asking has finished its step). The login window
+// installs it; while none is installed it does nothing.
+void LogOut();
+void setLogOut(std::function<void()> logOut);

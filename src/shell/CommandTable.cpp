@@ -11,6 +11,7 @@
 #include "framework/Screens.h"
 #include "maintenance/frmChangeMenuSettings.h"
 #include "maintenance/frmCopyDB.h"
+#include "maintenance/frmRestoreDB.h"
 #include "maintenance/frmSettingsChangePwd.h"
 #include "patients/frmAddInPatient.h"
 #include "patients/frmAddOutPatient.h"
@@ -77,6 +78,7 @@ const std::vector<DispatchRow>& dispatchTable() {
         {"mnuViewUserDetails", [] { ShowScreen<frmViewUserDetails>(); }},
         {"mnuChangePassword", [] { ShowScreen<frmSettingsChangePwd>(); }},
         {"mnuChangeMenuView", [] { ShowScreen<frmChangeMenuSettings>(); }},
+        {"mnuRestoreDatabase", [] { ShowScreen<frmRestoreDB>(); }},
         {"mnuCopyDatabase", [] { ShowScreen<frmCopyDB>(); }},
         {"mnuAddDrDetail", ShowAddDoctorDetail},
         {"mnuViewDocctorDetails", [] { ShowScreen<frmViewDrDetails>(); }},

@@ -58,6 +58,7 @@ const Row kRows[] = {
     {"&Settings", "Change &Password", "mnuChangePassword", false},
     {"&Settings", "&Menu View", "mnuChangeMenuView", false},
     {"&Settings", "&Back-Up Database", "mnuCopyDatabase", true},
+    {"&Settings", "&Restore Database", "mnuRestoreDatabase", true},
     {"&Help", "&Contact Us", "mnuHelpTopic", false},
     {"&Help", "&About Sanavo", "mnuAboutMe", false},
     {"&Exit", "&Exit", "mnuexit", false},

@@ -8,6 +8,7 @@
 #include "data/modConnectDB.h"
 #include "data/modVBDes.h"
 #include "framework/Chrome.h"
+#include "framework/MenuControl.h"
 #include "framework/Palette.h"
 #include "framework/PictureButton.h"
 #include "shell/Desktop.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -87,7 +89,9 @@ frmLogin::frmLogin() {
     CenterForm(this);
 }
 
-frmLogin::~frmLogin() = default;
+frmLogin::~frmLogin() {
+    setLogOut({});
+}
 
 bool frmLogin::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) Form_Activate();
@@ -152,6 +156,22 @@ void frmLogin::checkAccount() {
     main_->show();
     main_->raise();
     main_->activateWindow();
+    // A restored database may hold other accounts: the operator logs in again. The main window goes once the
+    // screen that asked has finished.
+    setLogOut([this] {
+        QTimer::singleShot(0, this, [this] {
+            if (!main_) return;
+            main_->hide();
+            main_.reset();
+            CurrentUserName.clear();
+            CurrentUserType.clear();
+            txtUserName->clear();
+            txtPassword->clear();
+            show();
+            raise();
+            activateWindow();
+        });
+    });
 }
 
 void frmLogin::closeCommand(const QString& command) {

@@ -90,9 +90,10 @@ protected:
 
 const auto everything = [](const QString&) { return true; };
 
-const std::set<QString> kAdminOnly{"mnuNewUserAccounts",     "mnuViewUserDetails",    "mnuCopyDatabase",
-                                   "mnuAddDrDetail",         "mnuViewDocctorDetails", "mnuAddEmployeeDetails",
-                                   "mnuViewEmployeeDetails", "mnuLabTestNames",       "mnuXRayTestNames"};
+const std::set<QString> kAdminOnly{"mnuNewUserAccounts",    "mnuViewUserDetails",     "mnuCopyDatabase",
+                                   "mnuRestoreDatabase",    "mnuAddDrDetail",         "mnuViewDocctorDetails",
+                                   "mnuAddEmployeeDetails", "mnuViewEmployeeDetails", "mnuLabTestNames",
+                                   "mnuXRayTestNames"};
 
 } // namespace
 
@@ -165,7 +166,8 @@ TEST_F(MainWindowTest, TheCommandTableGivesAdminsEverythingAndOthersLessTheMaint
                 "InCancelBill mnuInDailyReport mnuInSearchReport mnuInDischarge mnuChangeMenuView mnuConBill "
                 "mnuCon mnuXRayAddBill mnuXRayCancelBill mnuXRaySearchBill mnuLabAddBill mnuLabCancelBill "
                 "mnuLabSearchBill mnuAddDrDetail mnuXRayTestNames mnuLabTestNames mnuNewUserAccounts "
-                "mnuChangePassword mnuCopyDatabase mnuInBill mnuOutBill mnuXaryBill mnuLabBill mnuHelpTopic "
+                "mnuChangePassword mnuCopyDatabase mnuRestoreDatabase mnuInBill mnuOutBill mnuXaryBill "
+                "mnuLabBill mnuHelpTopic "
                 "mnuAboutMe mnuexit mnuViewDocctorDetails mnuAddEmployeeDetails mnuViewEmployeeDetails "
                 "mnuViewUserDetails")
             .split(' ');
