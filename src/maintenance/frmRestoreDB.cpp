@@ -64,6 +64,12 @@ void frmRestoreDB::setPictures() {
     buttons_.setUp(this);
 }
 
+void frmRestoreDB::showRows() {
+    setTabOrder(cmdChoose, Picture1);
+    setTabOrder(Picture1, Picture2);
+    cmdChoose->setFocus();
+}
+
 void frmRestoreDB::chooseFile() {
     const QString file = chooser()(this, file_.isEmpty() ? QDir::homePath() : file_);
     if (file.isEmpty()) return;

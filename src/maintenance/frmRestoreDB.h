@@ -25,6 +25,7 @@ public:
 
 protected:
     void setPictures() override;
+    void showRows() override;
 
     QLabel* lblFile;
     QLabel* lblDetails;
