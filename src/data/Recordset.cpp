@@ -1077,9 +1077,20 @@ void ForEachRowText(const std::shared_ptr<Connection>& connection, const QString
     int rc;
     while ((rc = sqlite3_step(s.st)) == SQLITE_ROW) {
         for (int i = 0; i < n; ++i) {
+            const ColumnKind kind = kinds[static_cast<size_t>(i)];
+            QString& text = texts[static_cast<size_t>(i)];
+            if (kind == ColumnKind::Text || sqlite3_column_type(s.st, i) == SQLITE_TEXT) {
+                // Most cells are plain text: read straight, as a record set shows them.
+                const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s.st, i));
+                const int bytes = sqlite3_column_bytes(s.st, i);
+                if (kind != ColumnKind::Date) {
+                    text = t ? QString::fromUtf8(t, bytes) : QString();
+                    continue;
+                }
+            }
             cell.clear();
-            appendColumn(cell, s.st, i, kinds[static_cast<size_t>(i)]);
-            texts[static_cast<size_t>(i)] = shownText(cell.data());
+            appendColumn(cell, s.st, i, kind);
+            text = shownText(cell.data());
         }
         row(texts);
     }
