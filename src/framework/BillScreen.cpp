@@ -260,9 +260,10 @@ bool BillScreen::openSets() {
     };
     if (!openOwnSets()) return false;
     QStringList doctors, ids;
-    if (!OpenWorkingSet(doctors_, "SELECT * FROM SettingDrDetails Order by DoctorID",
+    Recordset doctorSet; // only its names are kept
+    if (!OpenWorkingSet(doctorSet, "SELECT * FROM SettingDrDetails Order by DoctorID",
                         Recordset::Mode::Snapshot) ||
-        !listed(doctors_, "Please add the Dr. Details First", doctors))
+        !listed(doctorSet, "Please add the Dr. Details First", doctors))
         return false;
     for (const PatientSource& source : sources_) {
         auto rs = std::make_unique<Recordset>();

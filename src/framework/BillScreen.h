@@ -160,7 +160,6 @@ private:
 
     BillBook book_;
     std::vector<PatientSource> sources_;
-    Recordset doctors_;
     PictureRow toolbar_;
     QGridLayout* fees_;
     bool printed_ = false;

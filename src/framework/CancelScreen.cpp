@@ -171,13 +171,10 @@ void CancelScreen::cancelBill() {
     if (MsgBox(MsgIcon::Critical, MsgButtons::YesNo, "Warning",
                "Do you Wish to Cancel ( Delete ) the Current Bill") != MsgAnswer::Yes)
         return;
-    const QString number = cmbBillNumber->currentText().trimmed();
     if (!Trapped(TrapWording::DescriptionOnly,
                  [&] { ::cancelBill(layout_.kind, rows_, shown_, shownNumber_, CurrentUserName); }))
         return;
     MsgBox(MsgIcon::Information, MsgButtons::Ok, AppTitle, "Record Deleted ! Bill Cancelled ");
-    ItemListModel* numbers = itemListOf(cmbBillNumber);
-    for (int i = numbers->rowCount() - 1; i >= 0; --i)
-        if (numbers->list().at(i).trimmed() == number) numbers->removeItem(i);
+    // The screen closes, and opened again it lists the live numbers afresh.
     close();
 }
