@@ -84,6 +84,7 @@ TEST_P(BillFamily, OpensOnlyWithWhatItNeedsAndOffersTheCounterPlusOne) {
     BillScreen* s = GetParam().open();
     ASSERT_NE(s, nullptr);
     const ScreenDriver d(s);
+    EXPECT_EQ(s->objectName(), s->metaObject()->className()); // a screen goes by its given name
     EXPECT_EQ(messages.count(), 0u);
     EXPECT_EQ(d.control<QLabel>("Label2")->text(), "42");
     EXPECT_EQ(d.control<QComboBox>("cmbPatientName")->itemText(0), GetParam().patientId);

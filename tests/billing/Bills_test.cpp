@@ -5,6 +5,7 @@
 #include "billing/frmInBill.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 namespace {
 
@@ -145,6 +146,15 @@ TEST_F(InPatientBillTest, AdvanceReceiptsAddUpAndTheFinalBillDeductsThemOnce) {
     ASSERT_NE(s, nullptr);
     choose(s, "IP3");
     EXPECT_EQ(ScreenDriver(s).text("Text3"), "800");
+    // The two advance boxes are read by their labels.
+    for (const auto& [caption, box] :
+         {std::pair{"Advance", "Text3"}, std::pair{"Adv.   Amt", "txtAdvance"}}) {
+        const auto labels = s->findChildren<QLabel*>();
+        const auto label =
+            std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == caption; });
+        ASSERT_NE(label, labels.end()) << caption;
+        EXPECT_EQ((*label)->buddy(), ScreenDriver(s).control(box)) << caption;
+    }
     type(s, "Text1_0", "1000");
     type(s, "Text1_2", "200");
     press(s, "Picture1");

@@ -82,6 +82,7 @@ TEST_P(CancelFamily, ListsTheLiveNumbersAndShowsTheBillChosen) {
     ASSERT_NE(s, nullptr);
     const ScreenDriver d(s);
     EXPECT_EQ(s->windowTitle(), QString(19, ' ') + GetParam().title);
+    EXPECT_EQ(s->objectName(), s->metaObject()->className()); // a screen goes by its given name
     EXPECT_EQ(numbers(s), (QStringList{"1", "2"}));
     d.type("cmbBillNumber", "2");
     EXPECT_EQ(d.text("txtPatientName"), "Bala");
