@@ -6,6 +6,8 @@
 #include "framework/Palette.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStyleFactory>
 
 int main(int argc, char** argv) {
@@ -22,6 +24,14 @@ int main(int argc, char** argv) {
     const qsizetype at = args.indexOf("--folder");
     if (at >= 0 && at + 1 < args.size()) folder = args[at + 1];
     setAppFolder(folder);
+    // The pictures stand beside the program in a build, and in the shared files of an installation
+    // (<prefix>/lib/sanavo/sanavo and <prefix>/share/sanavo/pictures).
+    const QDir programDir(QApplication::applicationDirPath());
+    for (const QString& pictures : {programDir.path(), programDir.filePath("../../share/sanavo/pictures")})
+        if (QFileInfo::exists(pictures + "/backall.gif")) {
+            setPictureFolder(pictures);
+            break;
+        }
     installWidgetMessages();
 
     // One look on every desktop: the Fusion style in the program's colours.

@@ -11,6 +11,7 @@
 
 namespace {
 QString g_folder;
+QString g_pictures; // empty: pictures only from the application folder
 std::optional<QDate> g_today;
 std::function<void(int)> g_endHandler;
 std::unique_ptr<QLockFile> g_claim;
@@ -55,6 +56,16 @@ void ReleaseAppFolder() {
 
 QString AppFile(const QString& name) {
     return g_folder + "/" + name;
+}
+
+QString PictureFile(const QString& name) {
+    const QString own = AppFile(name);
+    if (g_pictures.isEmpty() || QFileInfo::exists(own)) return own;
+    return g_pictures + "/" + name;
+}
+
+void setPictureFolder(const QString& folder) {
+    g_pictures = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
 }
 
 QDate Today() {

@@ -15,6 +15,11 @@ QString AppFolder();
 void setAppFolder(const QString& folder);
 // The folder joined with a file name ("/" in place of the original "\").
 QString AppFile(const QString& name);
+// The program's pictures: the application folder's own copy when it has one, otherwise the one in the
+// picture folder (an installation keeps them beside the program's shared files, not in each user's folder).
+QString PictureFile(const QString& name);
+// Empty: only the application folder.
+void setPictureFolder(const QString& folder);
 
 // One copy of the program at a time works on an application folder's database. Claims the folder for this
 // process; when another running copy holds it, shows the refusal box and returns false without touching

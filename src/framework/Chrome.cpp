@@ -118,7 +118,7 @@ void dress(QWidget* window, const QString& caption, int heightTwips, int widthTw
         parts->background->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     // A missing picture leaves the background empty; the window's own colour shows.
-    parts->background->setPixmap(QPixmap(AppFile("backall.gif")));
+    parts->background->setPixmap(QPixmap(PictureFile("backall.gif")));
     FormRoundRect(window);
 
     clsStyleForm titleStyle;

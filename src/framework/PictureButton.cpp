@@ -54,7 +54,7 @@ PictureButton::PictureButton(const QString& objectName, const QString& baseName,
 
 bool PictureButton::loadPicture(const QString& fileName) {
     file_ = fileName;
-    image_ = QImage(AppFile(fileName));
+    image_ = QImage(PictureFile(fileName));
     setFixedSize(sizeHint());
     update();
     return !image_.isNull();

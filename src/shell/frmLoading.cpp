@@ -64,7 +64,7 @@ frmLoading::~frmLoading() = default;
 
 void frmLoading::start() {
     CenterForm(this);
-    background_ = QPixmap(AppFile("backall.gif"));
+    background_ = QPixmap(PictureFile("backall.gif"));
     SaveDisplayMode();
     show();
     QDir::setCurrent(AppFolder());

@@ -200,7 +200,7 @@ frmMain::frmMain() {
     });
     MenuView = "Horizontal";
     passOver([&] {
-        background_ = QPixmap(AppFile("backall.gif"));
+        background_ = QPixmap(PictureFile("backall.gif"));
         backdrop_->setPicture(background_);
     });
     ConnectDB();

@@ -1,5 +1,7 @@
+#include "data/Environment.h"
 #include "support/AppFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -71,4 +73,15 @@ TEST_F(PicturesTest, TheLogInButtonTheHelpIconAndTheBackgroundAreThere) {
         for (int x = 0; x < back.width(); x += 7)
             darkest = std::min(darkest, qGray(back.pixel(x, y)));
     EXPECT_GT(darkest, 200);
+}
+
+TEST_F(PicturesTest, AFolderWithoutAPictureTakesItFromThePictureFolderAndItsOwnCopyWins) {
+    ASSERT_TRUE(QFile::remove(folder() + "/save.gif"));
+    const QString shared = QDir(SANAVO_PICTURES_DIR).absolutePath();
+    setPictureFolder(SANAVO_PICTURES_DIR);
+    EXPECT_EQ(PictureFile("save.gif"), shared + "/save.gif");
+    EXPECT_EQ(PictureFile("print.gif"), folder() + "/print.gif");
+    EXPECT_FALSE(QImage(PictureFile("save.gif")).isNull());
+    setPictureFolder({});
+    EXPECT_EQ(PictureFile("save.gif"), folder() + "/save.gif");
 }
