@@ -1058,6 +1058,34 @@ unsigned long long Recordset::RowStore::place(const std::string& row) {
     return ref;
 }
 
+namespace {
+// Reads a cell's text into `text`, reusing its buffer for plain ASCII, as most cells are: a long report then
+// allocates nothing per cell.
+void readInto(QString& text, const char* t, int bytes) {
+    if (!t) {
+        text = QString();
+        return;
+    }
+    const auto* in = reinterpret_cast<const unsigned char*>(t);
+    bool ascii = true;
+    for (int i = 0; i < bytes && ascii; ++i)
+        ascii = in[i] < 0x80;
+    if (!ascii) {
+        text = QString::fromUtf8(t, bytes);
+        return;
+    }
+    if (!text.isDetached() || text.capacity() < bytes) {
+        // Room for the longer cells to come, so that the buffer is kept from row to row.
+        text = QString();
+        text.reserve(std::max(bytes, 64));
+    }
+    text.resize(bytes);
+    QChar* out = text.data();
+    for (int i = 0; i < bytes; ++i)
+        out[i] = QChar(in[i]);
+}
+} // namespace
+
 void ForEachRowText(const std::shared_ptr<Connection>& connection, const QString& sql, QStringList* names,
                     const std::function<void(const std::vector<QString>& texts)>& row) {
     if (!connection) throw DbError("Operation is not allowed when the object is closed.");
@@ -1084,7 +1112,7 @@ void ForEachRowText(const std::shared_ptr<Connection>& connection, const QString
                 const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s.st, i));
                 const int bytes = sqlite3_column_bytes(s.st, i);
                 if (kind != ColumnKind::Date) {
-                    text = t ? QString::fromUtf8(t, bytes) : QString();
+                    readInto(text, t, bytes);
                     continue;
                 }
             }

@@ -88,11 +88,17 @@ CollectionReport generateCollection(const CollectionReportSpec& spec, ReportMode
                        }
                        ReportLine line;
                        line.serial = formatSerial(++serial);
-                       for (size_t p = 0; p < spec.description.size(); ++p) {
+                       // The description is sized once and filled, so each line allocates it once.
+                       const auto part = [&](size_t p) {
                            const QString& value = texts[static_cast<size_t>(used[static_cast<qsizetype>(p)])];
-                           line.description += spec.description[p].separator +
-                                               (spec.description[p].date ? value.left(10) : value);
-                       }
+                           return spec.description[p].date ? QStringView(value).left(10) : QStringView(value);
+                       };
+                       qsizetype length = 0;
+                       for (size_t p = 0; p < spec.description.size(); ++p)
+                           length += spec.description[p].separator.size() + part(p).size();
+                       line.description.reserve(length);
+                       for (size_t p = 0; p < spec.description.size(); ++p)
+                           line.description.append(spec.description[p].separator).append(part(p));
                        const qsizetype at = static_cast<qsizetype>(spec.description.size());
                        const Cents amount = amountCents(texts[static_cast<size_t>(used[at])]);
                        line.amount = formatCents(amount);

@@ -80,7 +80,35 @@ QString formatPlainTotal(double value) {
     return value < 0 ? digits : " " + digits;
 }
 
+namespace {
+// The serials 00 to 9999 as four digits each, so that a report's serials share this text rather than each
+// allocating its own.
+constexpr int SerialTableSize = 10000;
+struct SerialDigits {
+    char16_t digits[SerialTableSize * 4];
+    constexpr SerialDigits() : digits() {
+        for (int n = 0; n < SerialTableSize; ++n)
+            for (int d = 0, v = n; d < 4; ++d, v /= 10)
+                digits[n * 4 + 3 - d] = static_cast<char16_t>(u'0' + v % 10);
+    }
+};
+constexpr SerialDigits Serials;
+} // namespace
+
 QString formatSerial(int number) {
-    const QString digits = QString::number(std::abs(static_cast<long long>(number))).rightJustified(2, '0');
-    return number < 0 ? "-" + digits : digits;
+    if (number >= 0 && number < SerialTableSize) {
+        const int length = number < 100 ? 2 : number < 1000 ? 3 : 4;
+        return QString::fromRawData(reinterpret_cast<const QChar*>(Serials.digits + number * 4 + 4 - length),
+                                    length);
+    }
+    char buffer[16];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    unsigned magnitude = number < 0 ? 0U - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+    for (int digit = 0; digit < 2 || magnitude > 0; ++digit) {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    if (number < 0) *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }

@@ -41,10 +41,19 @@ Cents amountCents(const QString& text) {
 }
 
 QString formatCents(Cents cents) {
-    const Cents magnitude = cents < 0 ? -cents : cents;
-    QString digits = QString::number(magnitude).rightJustified(3, '0');
-    digits.insert(digits.size() - 2, '.');
-    return cents < 0 ? "-" + digits : digits;
+    // Written backwards into a buffer: a report formats one amount per line.
+    char buffer[32];
+    char* end = buffer + sizeof buffer;
+    char* p = end;
+    unsigned long long magnitude =
+        cents < 0 ? 0ULL - static_cast<unsigned long long>(cents) : static_cast<unsigned long long>(cents);
+    for (int digit = 0; digit < 3 || magnitude > 0; ++digit) {
+        if (digit == 2) *--p = '.';
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    if (cents < 0) *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }
 
 QString plainCents(Cents cents) {

@@ -47,10 +47,16 @@ TEST(PaperFormats, DatesAndSerials) {
     EXPECT_EQ(formatDate(QDate(2026, 12, 31)), "31/12/2026");
     EXPECT_EQ(formatDate(QDate()), "");
     const Cases<int, const char*> serials = {
-        {1, "01"}, {0, "00"}, {99, "99"}, {100, "100"}, {32767, "32767"}, {-3, "-03"},
+        {1, "01"},      {0, "00"},        {99, "99"},       {100, "100"}, {1000, "1000"},
+        {9999, "9999"}, {10000, "10000"}, {32767, "32767"}, {-3, "-03"},
     };
     for (const auto& [n, text] : serials)
         EXPECT_EQ(formatSerial(n), text) << n;
+    // A serial changed by its holder leaves the others as they were.
+    QString changed = formatSerial(7);
+    changed[0] = 'X';
+    changed += "!";
+    EXPECT_EQ(formatSerial(7), "07");
 }
 
 TEST(PlainTotal, LeadingBlankWhereTheSignWouldStand) {
