@@ -327,6 +327,10 @@ TitleBar::TitleBar(QWidget* window, Style style, const QString& titleName, const
     close_->setObjectName(closeName);
     minimise_ = new ChromeButton(ChromeButton::Kind::Minimise, this);
     minimise_->setObjectName(minimiseName);
+    close_->setAccessibleName("Close");
+    close_->setAccessibleDescription("Closes the window");
+    minimise_->setAccessibleName("Minimize");
+    minimise_->setAccessibleDescription("Minimizes the window");
     connect(close_, &QAbstractButton::clicked, this, [this] { emit command("Close"); });
     connect(minimise_, &QAbstractButton::clicked, this, [this] { emit command("Minimize"); });
 }

@@ -2,9 +2,12 @@
 
 #include "framework/modInputHelpers.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimeEdit>
 #include <QTreeWidget>
@@ -73,4 +76,46 @@ QTreeWidget* billLinesList(QWidget* parent) {
 
 QObject* onFocusOut(QWidget* control, std::function<void()> then) {
     return new FocusOut(control, std::move(then));
+}
+
+namespace {
+QWidget* firstInput(QWidget* field) {
+    if (!field || field->focusPolicy() != Qt::NoFocus) return field;
+    for (QWidget* inner : field->findChildren<QWidget*>())
+        if (inner->focusPolicy() != Qt::NoFocus) return inner;
+    return field;
+}
+
+QWidget* firstInput(QLayoutItem* item) {
+    if (!item) return nullptr;
+    if (item->widget()) return firstInput(item->widget());
+    if (QLayout* inner = item->layout())
+        for (int i = 0; i < inner->count(); ++i)
+            if (QWidget* w = firstInput(inner->itemAt(i)); w && w->focusPolicy() != Qt::NoFocus) return w;
+    return nullptr;
+}
+} // namespace
+
+void labelField(QLabel* label, QWidget* field) {
+    QWidget* input = firstInput(field);
+    if (!label || !input) return;
+    label->setBuddy(input);
+    if (input->parentWidget() != label->parentWidget() && input->accessibleName().isEmpty())
+        input->setAccessibleName(QString(label->text()).remove('&').trimmed());
+}
+
+void nameControls(QWidget* screen, const QString& caption) {
+    for (QFormLayout* form : screen->findChildren<QFormLayout*>())
+        for (int row = 0; row < form->rowCount(); ++row) {
+            auto* label = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)
+                                                    ? form->itemAt(row, QFormLayout::LabelRole)->widget()
+                                                    : nullptr);
+            if (!label || label->buddy()) continue;
+            QWidget* input = firstInput(form->itemAt(row, QFormLayout::FieldRole));
+            if (input) labelField(label, input);
+        }
+    for (QAbstractItemView* view : screen->findChildren<QAbstractItemView*>())
+        if (view->accessibleName().isEmpty() && !view->window()->inherits("QComboBoxPrivateContainer") &&
+            !qobject_cast<QComboBox*>(view->parentWidget()))
+            view->setAccessibleName(caption.trimmed());
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QObject;
 class QTimeEdit;
@@ -25,3 +26,12 @@ QTreeWidget* billLinesList(QWidget* parent);
 // Runs `then` whenever the control loses the focus; returns the watcher, a child of the control (delete it to
 // stop, as a screen must before its controls are destroyed, which moves the focus).
 QObject* onFocusOut(QWidget* control, std::function<void()> then);
+
+// What a screen reader reads for a box comes from its visible label: the label's buddy is the first control
+// of `field` that takes the keyboard (the field itself, or the first such control inside it); a control that
+// is not the label's sibling, where a screen reader does not look for its label, also carries the text as its
+// name.
+void labelField(QLabel* label, QWidget* field);
+// Every row label of the screen's form layouts that has no buddy yet gets its field's, as labelField does;
+// every list and grid without a name is called by the screen's caption.
+void nameControls(QWidget* screen, const QString& caption);

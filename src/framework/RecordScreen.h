@@ -16,6 +16,7 @@ class ItemListModel;
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 
 // The record screen every maintenance screen derives from: a form over one table with the toolbar
@@ -140,6 +141,8 @@ protected:
     QGridLayout* fields() const { return fields_; }
     // Puts a label and a control (and a help icon) at a row and a column pair of the field grid.
     void placeField(int row, int column, const QString& label, QWidget* control, QWidget* help = nullptr);
+    // The same for controls side by side in a row; the label names the first that takes the keyboard.
+    void placeField(int row, int column, const QString& label, QLayout* controls, QWidget* help = nullptr);
 
     // Every input control of the screen (text boxes, combo boxes, text edits).
     QList<QWidget*> inputControls() const;

@@ -5,6 +5,7 @@
 #include "data/ProgramState.h"
 #include "data/modConnectDB.h"
 #include "framework/Chrome.h"
+#include "framework/Controls.h"
 #include "framework/MenuControl.h"
 
 #include <QCloseEvent>
@@ -63,6 +64,7 @@ void ChildScreen::dress() {
     FormDesign(this, info_.caption, info_.heightTwips, info_.widthTwips);
     CenterForm(this);
     setAccessibleName(info_.caption.trimmed());
+    nameControls(this, info_.caption);
 }
 
 void ChildScreen::closeEvent(QCloseEvent* e) {

@@ -23,15 +23,15 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     : RecordScreen(std::move(info), std::move(query)), prefix_(prefix) {
     QWidget* area = fields()->parentWidget();
     // Created in the order the Tab key walks them.
-    auto* idBox = new QWidget(area);
-    auto* idRow = new QHBoxLayout(idBox);
+    // The prefix and the number stand side by side, both the label's siblings so that it names the number.
+    auto* idRow = new QHBoxLayout;
     idRow->setContentsMargins(0, 0, 0, 0);
     idRow->setSpacing(4);
-    lblPrefix = new QLabel(prefix_, idBox);
+    lblPrefix = new QLabel(prefix_, area);
     lblPrefix->setObjectName("lblPrefix");
     lblPrefix->setToolTip("Stored in front of the number you type");
     lblPrefix->hide();
-    cmbPatientID = editableCombo("cmbPatientID", idBox);
+    cmbPatientID = editableCombo("cmbPatientID", area);
     idRow->addWidget(lblPrefix);
     idRow->addWidget(cmbPatientID, 1);
     txtFirstName = textBox("txtFirstName", area);
@@ -48,7 +48,7 @@ PatientRegistration::PatientRegistration(ScreenInfo info, QString query, const Q
     Picture12 = helpIcon("Picture12", "Last Name May be Your Initial or Father Name ", this);
     Picture11 = helpIcon("Picture11", "Select Married or Unmarried", this);
 
-    placeField(0, 0, "Patient ID", idBox);
+    placeField(0, 0, "Patient ID", idRow);
     placeField(1, 0, "First Name", txtFirstName);
     placeField(2, 0, "Last Name", txtLastName, Picture12);
     placeField(3, 0, "Sex", cmbSex);

@@ -79,6 +79,7 @@ frmLogin::frmLogin() {
     Picture1 = new PictureButton("Picture1", "Login1", this);
     Picture1->setHoverEnabled(false);
     Picture1->setToolTip("Log in");
+    Picture1->setAccessibleName("Log in");
     connect(Picture1, &PictureButton::clicked, this, &frmLogin::loginCheck);
     connect(txtUserName, &QLineEdit::returnPressed, txtPassword, [this] { txtPassword->setFocus(); });
     connect(txtPassword, &QLineEdit::returnPressed, this, &frmLogin::loginCheck);
