@@ -9,6 +9,7 @@ foreach(screens reference patients billing reports maintenance)
   set(rank_${screens} 4)
 endforeach()
 set(rank_shell 5)
+set(rank_cups 5) # tests/cups: the printer path through the bill screens, above them as the shell is
 set(rank_support 4) # the tests' shared fixture sits with the screen folders
 
 set(faults "")

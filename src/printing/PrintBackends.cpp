@@ -10,6 +10,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cups/cups.h>
 
 PainterBackend::~PainterBackend() = default;
 
@@ -146,6 +149,60 @@ QString PdfBackend::cannotPaint() const {
 
 // ---- the system printer
 
+namespace {
+// Refuses a queue that would keep or refuse the document: CUPS takes jobs into a stopped queue and holds them
+// there, and a refusal would otherwise go unnoticed.
+void refuseUnlessReady(const QString& printerName) {
+    const QString queue = printerName.section('/', 0, 0);
+    const QByteArray name = queue.toLocal8Bit();
+    const QByteArray instance = printerName.section('/', 1).toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
+                                         instance.isEmpty() ? nullptr : instance.constData());
+    if (!dest)
+        throw PrintError("The printer " + queue +
+                         " is not available: " + QString::fromUtf8(cupsLastErrorString()));
+    const char* state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    QString why;
+    if (state && QByteArray(state).toInt() == IPP_PSTATE_STOPPED)
+        why = "The printer " + queue + " is stopped";
+    else if (accepting && qstrcmp(accepting, "true") != 0)
+        why = "The printer " + queue + " does not accept jobs";
+    cupsFreeDests(1, dest);
+    if (!why.isEmpty()) throw PrintError(why);
+}
+
+// Hands the file to the queue with the options Qt's own CUPS engine gives a document; the job's id, or 0 with
+// cupsLastErrorString() saying why.
+int handOver(const QString& queue, const QString& file, const QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const bool portrait = layout.orientation() == QPageLayout::Portrait;
+    const char* sides = "one-sided";
+    switch (printer.duplex()) {
+    case QPrinter::DuplexLongSide:
+        sides = "two-sided-long-edge";
+        break;
+    case QPrinter::DuplexShortSide:
+        sides = "two-sided-short-edge";
+        break;
+    case QPrinter::DuplexAuto:
+        sides = portrait ? "two-sided-long-edge" : "two-sided-short-edge";
+        break;
+    case QPrinter::DuplexNone:
+        break;
+    }
+    cups_option_t* options = nullptr;
+    int count = cupsAddOption("media", layout.pageSize().key().toUtf8().constData(), 0, &options);
+    count = cupsAddOption("sides", sides, count, &options);
+    if (!portrait) count = cupsAddOption("landscape", "", count, &options);
+    const int job =
+        cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toLocal8Bit().constData(), file.toLocal8Bit().constData(),
+                       printer.docName().toUtf8().constData(), count, options);
+    cupsFreeOptions(count, options);
+    return job;
+}
+} // namespace
+
 SystemPrinterBackend::SystemPrinterBackend(PrinterFactory factory) : factory_(std::move(factory)) {}
 
 SystemPrinterBackend::~SystemPrinterBackend() {
@@ -172,14 +229,40 @@ QPaintDevice* SystemPrinterBackend::openDevice() {
         printer_.reset();
         throw PrintError(why);
     }
+    if (printer_->outputFormat() == QPrinter::NativeFormat && printer_->outputFileName().isEmpty()) {
+        try {
+            refuseUnlessReady(printer_->printerName());
+        } catch (const PrintError&) {
+            printer_.reset();
+            throw;
+        }
+        queue_ = printer_->printerName().section('/', 0, 0);
+        spool_ = std::make_unique<QTemporaryFile>(QDir::temp().filePath("sanavo-print-XXXXXX.job"));
+        if (!spool_->open()) {
+            const QString why = "The printer " + queue_ + " is not ready: the file " +
+                                spool_->fileTemplate() + " cannot be written: " + spool_->errorString();
+            discardDevice();
+            throw PrintError(why);
+        }
+        spool_->close();
+        // The printer's own engine (and so its page, margins and resolution) writes the document into the
+        // file instead of handing it over; without a .pdf suffix the printer stays the system's.
+        printer_->setOutputFileName(spool_->fileName());
+    }
     return printer_.get();
 }
 
 void SystemPrinterBackend::closeDevice() {
-    const bool failed = printer_->printerState() == QPrinter::Error;
-    const QString why = "The printer " + printer_->printerName() + " did not take the document";
-    printer_.reset();
-    if (failed) throw PrintError(why);
+    const QString why =
+        "The printer " + (queue_.isEmpty() ? printer_->printerName() : queue_) + " did not take the document";
+    bool failed = printer_->printerState() == QPrinter::Error;
+    QString reason;
+    if (!failed && !queue_.isEmpty() && handOver(queue_, spool_->fileName(), *printer_) == 0) {
+        failed = true;
+        reason = QString::fromUtf8(cupsLastErrorString());
+    }
+    discardDevice();
+    if (failed) throw PrintError(reason.isEmpty() ? why : why + ": " + reason);
 }
 
 void SystemPrinterBackend::cancelDevice() noexcept {
@@ -188,6 +271,8 @@ void SystemPrinterBackend::cancelDevice() noexcept {
 
 void SystemPrinterBackend::discardDevice() noexcept {
     printer_.reset();
+    spool_.reset();
+    queue_.clear();
 }
 
 QString SystemPrinterBackend::cannotPaint() const {

@@ -16,6 +16,7 @@ class QPainter;
 class QPaintDevice;
 class QPdfWriter;
 class QPrinter;
+class QTemporaryFile;
 
 // Draws through a QPainter on a paged device, mapping twips to device units at the device's own
 // resolution: X twips lands X/1440 inch right of the device's origin (the printable area's corner).
@@ -83,7 +84,10 @@ private:
     int sequence_ = 0;
 };
 
-// Each document is one job on the system's default printer (CUPS), origin at the printable area.
+// Each document is one job on the system's default printer (CUPS), origin at the printable area. Qt hands a
+// document to CUPS without asking whether the queue runs (CUPS keeps jobs in a stopped queue) and drops a
+// refusal, so a queue that is stopped or does not accept jobs is refused before anything is drawn, and the
+// printer's own engine writes the document into a spool file that is handed to CUPS here, its answer checked.
 class SystemPrinterBackend : public PainterBackend {
 public:
     // The printer for a document; the default makes one on the default printer, or throws PrintError
@@ -104,6 +108,10 @@ protected:
 private:
     PrinterFactory factory_;
     std::unique_ptr<QPrinter> printer_;
+    // While a document goes to a CUPS queue: the queue and the file it is written into first. (A printer
+    // from the factory that writes a file of its own has neither.)
+    QString queue_;
+    std::unique_ptr<QTemporaryFile> spool_;
 };
 
 // The back end sanavo.ini chooses: the default printer, PDF files, or (auto) the default printer
