@@ -5,11 +5,11 @@
 
 #include <QHash>
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <random>
 #include <sqlite3.h>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -17,33 +17,37 @@
 namespace {
 using enum ReportMode;
 
-// The eleven reports' lists as their screens set them up.
-CollectionReportSpec spec(const QString& table, const QString& status, const QStringList& distinct,
-                          const QString& orderBy, const QString& date, bool range, bool modes,
-                          const QString& amount, const std::vector<DescriptionPart>& description,
-                          const QString& billNumber = {}) {
+// The eleven reports' lists as their screens set them up. Live bills go by number; those of a table of test
+// lines (`distinct`) have no ECG and scan modes.
+CollectionReportSpec live(const QString& table, bool range, const std::vector<DescriptionPart>& description,
+                          const QStringList& distinct = {}) {
     CollectionReportSpec s;
-    s.table = table, s.status = status, s.distinctColumns = distinct, s.orderBy = orderBy;
-    s.dateColumn = date, s.range = range, s.amountColumn = amount, s.description = description;
-    if (modes) s.ecgColumn = "EcgCharge", s.scanColumn = "ScanCharge";
-    s.billNumberColumn = billNumber;
+    s.table = table, s.status = "Available", s.distinctColumns = distinct, s.orderBy = "BillNo";
+    s.dateColumn = "Date", s.range = range, s.amountColumn = "total", s.description = description;
+    if (distinct.isEmpty()) s.ecgColumn = "EcgCharge", s.scanColumn = "ScanCharge";
     return s;
 }
-CollectionReportSpec live(const QString& table, bool range, const std::vector<DescriptionPart>& description) {
-    return spec(table, "Available", {}, "BillNo", "Date", range, true, "total", description);
-}
-CollectionReportSpec liveTests(const QString& table) {
-    return spec(table, "Available", {"BillNo", "Date", "total", "patientName", "patientid"}, "BillNo", "Date",
-                true, false, "total",
-                {{"", "BillNo"}, {" - ", "patientName"}, {" - ", "Date", true}, {"-", "patientid"}});
-}
+// A day's cancelled bills, as stored, with the bill number in a column of its own.
 CollectionReportSpec cancelled(const QString& table, const QStringList& distinct,
                                const std::vector<DescriptionPart>& description) {
-    return spec(table, "Deleted", distinct, {}, "Date", false, false, "total", description, "BillNo");
+    CollectionReportSpec s;
+    s.table = table, s.status = "Deleted", s.distinctColumns = distinct, s.dateColumn = "Date";
+    s.amountColumn = "total", s.description = description, s.billNumberColumn = "BillNo";
+    return s;
 }
-const std::vector<std::pair<QString, CollectionReportSpec>>& reports() {
-    const QStringList testBill = {"BillNo", "Date", "patientName", "total"};
-    static const std::vector<std::pair<QString, CollectionReportSpec>> all = {
+CollectionReportSpec consultantFees() {
+    CollectionReportSpec s;
+    s.table = "SettingsConsultant", s.orderBy = "DrName", s.dateColumn = "ConsultDate", s.range = true;
+    s.amountColumn = "Amount";
+    s.description = {{"", "DrName"}, {" - ", "PatientID"}, {" - ", "ConsultDate", true}};
+    return s;
+}
+const std::map<QString, CollectionReportSpec>& reports() {
+    const QStringList testBill = {"BillNo", "Date", "patientName", "total"},
+                      testLines = {"BillNo", "Date", "total", "patientName", "patientid"};
+    const std::vector<DescriptionPart> testLine = {
+        {"", "BillNo"}, {" - ", "patientName"}, {" - ", "Date", true}, {"-", "patientid"}};
+    static const std::map<QString, CollectionReportSpec> all = {
         {"frmOutBillReport",
          live("OutPatientPrintDetails", false, {{"", "BillNo"}, {"-", "patientName"}, {"-", "patientid"}})},
         {"frmOutBillReportAll",
@@ -52,14 +56,10 @@ const std::vector<std::pair<QString, CollectionReportSpec>>& reports() {
         {"frmInBillReport",
          live("InPatientPrintDetails", false,
               {{"", "BillNo"}, {"-", "Date", true}, {"-", "patientName"}, {"-", "patientid"}})},
-        {"frmInBillReportAll",
-         live("InPatientPrintDetails", true,
-              {{"", "BillNo"}, {" - ", "patientName"}, {" - ", "Date", true}, {"-", "patientid"}})},
-        {"frmLabBillReportAll", liveTests("LabPrintDetails")},
-        {"frmXayBillReportAll", liveTests("XRayPrintDetails")},
-        {"frmConsultantBillReportAll",
-         spec("SettingsConsultant", {}, {}, "DrName", "ConsultDate", true, false, "Amount",
-              {{"", "DrName"}, {" - ", "PatientID"}, {" - ", "ConsultDate", true}})},
+        {"frmInBillReportAll", live("InPatientPrintDetails", true, testLine)},
+        {"frmLabBillReportAll", live("LabPrintDetails", true, testLine, testLines)},
+        {"frmXayBillReportAll", live("XRayPrintDetails", true, testLine, testLines)},
+        {"frmConsultantBillReportAll", consultantFees()},
         {"frmCancelOutBillReport",
          cancelled("OutPatientPrintDetails", {}, {{"", "patientName"}, {"-", "patientid"}})},
         {"frmCancelInBillReport",
@@ -70,9 +70,7 @@ const std::vector<std::pair<QString, CollectionReportSpec>>& reports() {
     return all;
 }
 const CollectionReportSpec& report(const QString& screen) {
-    for (const auto& [name, spec] : reports())
-        if (name == screen) return spec;
-    throw std::invalid_argument(screen.toStdString());
+    return reports().at(screen);
 }
 
 // ---- The reports worked out by hand from every stored row ----

@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, TheMenuFollowsTheUserTypeAndTheLayoutExactly) {
     EXPECT_FALSE(m.backdrop()->isVisible());
 }
 
-TEST_F(MainWindowTest, TheCommandTableGivesAdminsEverythingAndOthersLessTheMaintenance) {
+TEST_F(MainWindowTest, TheCommandTableGivesAdminsEverythingOthersLessTheMaintenanceEachWithItsMnemonic) {
     const std::vector<QString> all = commandsOf(menuGroups(MenuKind::Admin, everything));
     EXPECT_EQ(all, allMenuCommands());
     // Every opening command of the dispatch and the four extra screens, each once; none that does nothing
@@ -178,37 +178,28 @@ TEST_F(MainWindowTest, TheCommandTableGivesAdminsEverythingAndOthersLessTheMaint
         if (!kAdminOnly.count(c)) expectedUser.push_back(c);
     EXPECT_EQ(commandsOf(menuGroups(MenuKind::User, everything)), expectedUser);
 
-    std::vector<QString> titles;
-    for (const MenuGroup& g : menuGroups(MenuKind::Admin, everything))
-        titles.push_back(g.title);
-    EXPECT_EQ(titles, (std::vector<QString>{"&Out-Patient", "&In-Patient", "&Lab", "&X-Ray", "&Consultant",
-                                            "Cancelled &Bills", "&Settings", "&Help", "&Exit"}));
-}
-
-TEST_F(MainWindowTest, EveryEntryHasAMnemonicOfItsOwnWithinItsMenu) {
-    const auto mnemonic = [](const QString& label) {
+    // Each menu and each entry within it has a mnemonic of its own.
+    const auto ownMnemonic = [](std::set<QChar>& taken, const QString& label) {
         const qsizetype at = label.indexOf('&');
-        return at >= 0 && at + 1 < label.size() ? label[at + 1].toLower() : QChar();
+        return at >= 0 && at + 1 < label.size() && taken.insert(label[at + 1].toLower()).second;
     };
+    std::vector<QString> titles;
     std::set<QChar> top;
     for (const MenuGroup& g : menuGroups(MenuKind::Admin, everything)) {
-        const QChar t = mnemonic(g.title);
-        EXPECT_FALSE(t.isNull()) << g.title.toStdString();
-        EXPECT_TRUE(top.insert(t).second) << g.title.toStdString();
+        titles.push_back(g.title);
+        EXPECT_TRUE(ownMnemonic(top, g.title)) << g.title.toStdString();
         std::set<QChar> inner;
-        for (const MenuEntry& e : g.entries) {
-            const QChar k = mnemonic(e.label);
-            EXPECT_FALSE(k.isNull()) << e.label.toStdString();
-            EXPECT_TRUE(inner.insert(k).second) << e.label.toStdString();
-        }
+        for (const MenuEntry& e : g.entries)
+            EXPECT_TRUE(ownMnemonic(inner, e.label)) << e.label.toStdString();
     }
-}
+    EXPECT_EQ(titles, (std::vector<QString>{"&Out-Patient", "&In-Patient", "&Lab", "&X-Ray", "&Consultant",
+                                            "Cancelled &Bills", "&Settings", "&Help", "&Exit"}));
 
-TEST_F(MainWindowTest, MenusOfferOnlyCommandsThatOpenSomething) {
+    // The menu offers only commands that open something; every row of the dispatch is reachable from the
+    // Admin menu, and no command has two rows.
     const std::vector<QString> menu = commandsOf(menuGroups(MenuKind::Admin));
     for (const QString& c : menu)
         EXPECT_TRUE(c == ExitCommand || hasDispatchRow(c)) << c.toStdString();
-    // Every row of the dispatch is reachable from the Admin menu, and no command has two rows.
     std::set<QString> rows;
     for (const DispatchRow& r : dispatchTable()) {
         EXPECT_TRUE(rows.insert(r.command).second) << r.command;
@@ -360,21 +351,17 @@ TEST_F(MainWindowTest, WhileAScreenIsOpenTheHiddenMenuAnswersNoKey) {
     if (popup()) popup()->close();
 }
 
-TEST_F(MainWindowTest, AScreenOpenedFromTheMenuHasItsFirstFieldFocused) {
+TEST_F(MainWindowTest, AScreenOpenedFromTheMenuHasItsFirstFieldFocusedAndItsFocusComesBackAfterABox) {
     frmMain& m = openActive();
     for (const auto& [command, field] :
-         {std::pair{"mnuNewPateient", "cmbPatientID"}, std::pair{"mnuOutPatientHistory", "cmbEmpName"}}) {
+         {std::pair{"mnuOutPatientHistory", "cmbEmpName"}, std::pair{"mnuNewPateient", "cmbPatientID"}}) {
+        if (auto* screen = qobject_cast<QWidget*>(ActiveScreen.data())) screen->close();
         m.menuCommand(command);
         auto* first = m.screenArea()->findChild<QWidget*>(field);
         ASSERT_NE(first, nullptr) << field;
         EXPECT_TRUE(first->hasFocus()) << field;
-        if (auto* screen = qobject_cast<QWidget*>(ActiveScreen.data())) screen->close();
     }
-}
-
-TEST_F(MainWindowTest, AfterAMessageBoxTheControlThatHadTheFocusHasItAgain) {
-    frmMain& m = openActive();
-    m.menuCommand("mnuNewPateient");
+    // After a message box the control that had the focus has it again.
     auto* name = m.screenArea()->findChild<QLineEdit*>("txtFirstName");
     ASSERT_NE(name, nullptr);
     name->setFocus();
