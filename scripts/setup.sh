@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev libssl-dev
           libgtest-dev libxcb1-dev poppler-utils fonts-dejavu-core fonts-liberation2
-          libcups2-dev cups-daemon cups-client)
+          libcups2-dev cups-daemon cups-client
+          desktop-file-utils appstream dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do
