@@ -22,6 +22,7 @@ using PrintSettingsTest = AppTest;
 
 TEST_F(PrintSettingsTest, TextsArePrintedAsTheInstallerWroteThem) {
     write(folder() + "/sanavo.ini", "\xEF\xBB\xBF; edited by the installer\n"
+                                    "HospitalName=before any section\n"
                                     "[hospital]\n"
                                     "hospitalname =  Sri Rāma Hospital  \n"
                                     "HospitalAddress=12,Lake Road; Riverside # east\n"
