@@ -203,6 +203,12 @@ TEST(TipLines, WrapAtTheWidthAndKeepEveryBlank) {
         }
     }
     EXPECT_EQ(tipLines("Ok", fm, TipMaxWidth), QStringList({"Ok"}));
+    // A control given a new tip carries that one balloon alone.
+    QWidget control;
+    modToolTip(&control, "first", &control);
+    modToolTip(&control, tip, &control);
+    EXPECT_EQ(control.toolTip(), tip);
+    EXPECT_EQ(control.findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
 }
 
 TEST_F(RecordScreenTest, AKeyHeldElsewhereIsReportedOnceAndItsButtonStillWorks) {

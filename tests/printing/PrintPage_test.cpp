@@ -1,6 +1,8 @@
 #include "printing/PrintBackends.h"
 #include "support/AppFixture.h"
 
+#include <QPrinter>
+
 using PageModelTest = AppTest;
 
 TEST_F(PageModelTest, PrintTextReturnsToLeftMovesDownOneLineAndFontsCarryOverToTheNextJob) {
@@ -77,4 +79,23 @@ TEST_F(PageModelTest, FailureBoxes) {
               (std::vector<RecordedMessage>{
                   box("Sanavo", "Please Check the Printer is Correctly InstalledNo printer is installed"),
                   box("Sanavo", "Please Check the Printer is Correctly Installed")}));
+}
+
+TEST_F(PageModelTest, RightAlignedTextKeepsACharacterOutsideTheBasicPlaneWholeAndANullPrinterIsNoPrinter) {
+    auto rec = std::make_shared<RecordingBackend>();
+    PrintPage.setBackend(rec);
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    printRightAligned(smile + "a" + smile, 1000, 50);
+    std::vector<std::pair<QString, double>> placed;
+    for (const PrintEvent& e : rec->texts())
+        placed.emplace_back(e.text, e.x);
+    EXPECT_EQ(placed, (std::vector<std::pair<QString, double>>{{smile, 1000}, {"a", 890}, {smile, 780}}));
+
+    PrintPage.setBackend(std::make_shared<SystemPrinterBackend>([] { return std::unique_ptr<QPrinter>(); }));
+    try {
+        PrintPage.printAt(0, 0, "x");
+        ADD_FAILURE() << "printed without a printer";
+    } catch (const PrintError& e) {
+        EXPECT_EQ(e.description(), "No printer is installed");
+    }
 }
