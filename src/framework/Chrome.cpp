@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <cstdlib>
 #include <xcb/xcb.h>
 
@@ -138,10 +139,17 @@ void FormDesign(QWidget* screen, const QString& caption, int heightTwips, int wi
     if (!screen) return;
     const bool fresh = !titleBarOf(screen);
     dress(screen, caption, heightTwips, widthTwips, true);
-    if (fresh)
+    if (fresh) {
         QObject::connect(titleBarOf(screen), &TitleBar::command, screen, [screen](const QString& c) {
             if (isChromeCommand(c, "Close")) screen->close();
         });
+        // The drawn close control takes no focus, so Escape presses it for whoever works without a mouse.
+        // (An open list or calendar takes Escape first and only closes itself.)
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), screen);
+        escape->setContext(Qt::WidgetWithChildrenShortcut);
+        TitleBar* bar = titleBarOf(screen);
+        QObject::connect(escape, &QShortcut::activated, bar, [bar] { bar->closeControl()->click(); });
+    }
 }
 
 void FormDesignLogin(QWidget* window, const QString& caption, int heightTwips, int widthTwips) {

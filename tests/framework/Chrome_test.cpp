@@ -103,6 +103,15 @@ TEST_F(ChromeTest, FormDesignDressesATopLevelScreenAndDressingAgainKeepsOneTitle
     EXPECT_EQ(bar->width(), 303);
     bar->closeControl()->click();
     EXPECT_EQ(screen.closings, 2);
+
+    // From the keyboard, Escape where the keyboard is presses the close control.
+    auto* box = new QLineEdit(&screen);
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_EQ(screen.closings, 3);
+    EXPECT_FALSE(screen.isVisible());
 }
 
 TEST_F(ChromeTest, ScreensAreDraggedByTheirBodyButNotByTheirControls) {
