@@ -276,6 +276,9 @@ bool BillScreen::openSets() {
         ShowDatabaseError(book_.LastError(), book_.LastStatement());
         return false;
     }
+    // Quietly: a list given its items would otherwise choose its first patient, whose name then showed
+    // beside an empty patient box.
+    const QSignalBlocker quietPatients(cmbPatientName), quietDoctors(cmbDrName);
     itemListOf(cmbDrName)->setItems(doctors);
     itemListOf(cmbPatientName)->setItems(ids);
     return true;

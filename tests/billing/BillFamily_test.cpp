@@ -90,6 +90,7 @@ TEST_P(BillFamily, OpensOnlyWithWhatItNeedsAndOffersTheCounterPlusOne) {
     EXPECT_EQ(d.control<QComboBox>("cmbPatientName")->itemText(0), GetParam().patientId);
     EXPECT_EQ(d.control<QComboBox>("cmbDrName")->itemText(0), "Dr.Rao");
     EXPECT_EQ(d.text("cmbPatientName"), "");
+    EXPECT_EQ(d.text("txtPatientID"), ""); // no patient's name shown before one is chosen
     const auto* list = d.control<QTreeWidget>("List");
     EXPECT_EQ(list->headerItem()->text(0) + "|" + list->headerItem()->text(1) + "|" +
                   list->headerItem()->text(2),
