@@ -56,11 +56,6 @@ private:
     std::function<void(bool)> pick_;
 };
 
-QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    return l;
-}
 } // namespace
 
 BillScreen::BillScreen(ScreenInfo info, BillTables tables, std::vector<PatientSource> patients)
@@ -86,15 +81,15 @@ BillScreen::BillScreen(ScreenInfo info, BillTables tables, std::vector<PatientSo
 
     auto* head = new QGridLayout;
     head->setHorizontalSpacing(10);
-    head->addWidget(caption("Bill Number", Label2, this), 0, 0);
+    head->addWidget(fieldLabel("Bill Number", Label2, this), 0, 0);
     head->addWidget(Label2, 0, 1, Qt::AlignLeft);
-    head->addWidget(caption("Date", DTPicker1, this), 0, 3);
+    head->addWidget(fieldLabel("Date", DTPicker1, this), 0, 3);
     head->addWidget(DTPicker1, 0, 4);
-    head->addWidget(caption("Patient ID", cmbPatientName, this), 1, 0);
+    head->addWidget(fieldLabel("Patient ID", cmbPatientName, this), 1, 0);
     head->addWidget(cmbPatientName, 1, 1);
-    head->addWidget(caption("Patient Name", txtPatientID, this), 1, 3);
+    head->addWidget(fieldLabel("Patient Name", txtPatientID, this), 1, 3);
     head->addWidget(txtPatientID, 1, 4);
-    head->addWidget(caption("Dr Name", cmbDrName, this), 2, 0);
+    head->addWidget(fieldLabel("Dr Name", cmbDrName, this), 2, 0);
     head->addWidget(cmbDrName, 2, 1);
     auto* address = new QHBoxLayout;
     address->addWidget(CheckBox1);
@@ -120,7 +115,7 @@ BillScreen::BillScreen(ScreenInfo info, BillTables tables, std::vector<PatientSo
     txtTotal->setAlignment(Qt::AlignRight);
     auto* total = new QHBoxLayout;
     total->addStretch(1);
-    total->addWidget(caption("Total", txtTotal, this));
+    total->addWidget(fieldLabel("Total", txtTotal, this));
     total->addWidget(txtTotal);
     right->addLayout(total);
     middle->addLayout(right, 1);

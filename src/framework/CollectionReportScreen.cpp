@@ -28,11 +28,6 @@ CollectionReportScreen::SaveFileChooser& chooser() {
     return c;
 }
 
-QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    return l;
-}
 } // namespace
 
 void CollectionReportScreen::setSaveFileChooser(SaveFileChooser c) {
@@ -43,11 +38,11 @@ CollectionReportScreen::CollectionReportScreen(CollectionReportRow row)
     : MenuScreen(row.info), row_(std::move(row)) {
     auto* top = new QHBoxLayout;
     DTPicker1 = new DatePicker("DTPicker1", this);
-    top->addWidget(caption("Date", DTPicker1, this));
+    top->addWidget(fieldLabel("Date", DTPicker1, this));
     top->addWidget(DTPicker1);
     if (row_.spec.range) {
         DTPicker2 = new DatePicker("DTPicker2", this);
-        top->addWidget(caption("to", DTPicker2, this));
+        top->addWidget(fieldLabel("to", DTPicker2, this));
         top->addWidget(DTPicker2);
     }
     top->addStretch(1);
@@ -89,7 +84,7 @@ CollectionReportScreen::CollectionReportScreen(CollectionReportRow row)
     txtTotal->setReadOnly(true);
     txtTotal->setAlignment(Qt::AlignRight);
     txtTotal->setMaximumWidth(160);
-    bottom->addWidget(caption("Total", txtTotal, this));
+    bottom->addWidget(fieldLabel("Total", txtTotal, this));
     bottom->addWidget(txtTotal);
     body()->addLayout(bottom);
 

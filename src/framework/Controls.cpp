@@ -88,13 +88,16 @@ QWidget* firstInput(QWidget* field) {
 
 QWidget* firstInput(QLayoutItem* item) {
     if (!item) return nullptr;
-    if (item->widget()) return firstInput(item->widget());
-    if (QLayout* inner = item->layout())
-        for (int i = 0; i < inner->count(); ++i)
-            if (QWidget* w = firstInput(inner->itemAt(i)); w && w->focusPolicy() != Qt::NoFocus) return w;
-    return nullptr;
+    return item->widget() ? firstInput(item->widget()) : firstInput(item->layout());
 }
 } // namespace
+
+QWidget* firstInput(QLayout* controls) {
+    QWidget* found = nullptr;
+    for (int i = 0; controls && i < controls->count() && !found; ++i)
+        if (QWidget* w = firstInput(controls->itemAt(i)); w && w->focusPolicy() != Qt::NoFocus) found = w;
+    return found;
+}
 
 void labelField(QLabel* label, QWidget* field) {
     QWidget* input = firstInput(field);
@@ -102,6 +105,12 @@ void labelField(QLabel* label, QWidget* field) {
     label->setBuddy(input);
     if (input->parentWidget() != label->parentWidget() && input->accessibleName().isEmpty())
         input->setAccessibleName(QString(label->text()).remove('&').trimmed());
+}
+
+QLabel* fieldLabel(const QString& text, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    labelField(label, field);
+    return label;
 }
 
 void nameControls(QWidget* screen, const QString& caption) {

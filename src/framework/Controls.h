@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QObject;
 class QTimeEdit;
@@ -32,6 +33,11 @@ QObject* onFocusOut(QWidget* control, std::function<void()> then);
 // is not the label's sibling, where a screen reader does not look for its label, also carries the text as its
 // name.
 void labelField(QLabel* label, QWidget* field);
+// The first control in `controls` that takes the keyboard, searched in order and into nested layouts; null
+// when none.
+QWidget* firstInput(QLayout* controls);
+// A visible label for `field`, made in `parent` and linked to it as labelField does.
+QLabel* fieldLabel(const QString& text, QWidget* field, QWidget* parent);
 // Every row label of the screen's form layouts that has no buddy yet gets its field's, as labelField does;
 // every list and grid without a name is called by the screen's caption.
 void nameControls(QWidget* screen, const QString& caption);

@@ -541,23 +541,15 @@ bool RecordScreen::showMatching(const std::function<bool(const Recordset&)>& mat
 // ---- layout and controls
 
 void RecordScreen::placeField(int row, int column, const QString& label, QWidget* control, QWidget* help) {
-    auto* l = new QLabel(label, fields_->parentWidget());
-    labelField(l, control);
-    fields_->addWidget(l, row, column * 3);
+    fields_->addWidget(fieldLabel(label, control, fields_->parentWidget()), row, column * 3);
     fields_->addWidget(control, row, column * 3 + 1);
     if (help) fields_->addWidget(help, row, column * 3 + 2);
 }
 
 void RecordScreen::placeField(int row, int column, const QString& label, QLayout* controls, QWidget* help) {
-    auto* l = new QLabel(label, fields_->parentWidget());
-    fields_->addWidget(l, row, column * 3);
+    fields_->addWidget(fieldLabel(label, firstInput(controls), fields_->parentWidget()), row, column * 3);
     fields_->addLayout(controls, row, column * 3 + 1);
     if (help) fields_->addWidget(help, row, column * 3 + 2);
-    for (int i = 0; i < controls->count(); ++i)
-        if (QWidget* w = controls->itemAt(i)->widget(); w && w->focusPolicy() != Qt::NoFocus) {
-            labelField(l, w);
-            break;
-        }
 }
 
 QList<QWidget*> RecordScreen::inputControls() const {

@@ -7,6 +7,18 @@
 
 #include <QDateTime>
 
+namespace {
+// After a rolled-back transaction a set reads again what the file holds; a set that cannot is left as it is,
+// since the failure being reported is the one that matters.
+void readAgain(Recordset& rs) noexcept {
+    try {
+        if (rs.EditPending()) rs.CancelUpdate();
+        rs.Requery();
+    } catch (...) {
+    }
+}
+} // namespace
+
 bool BillBook::open(std::shared_ptr<Connection> connection) {
     conn_ = std::move(connection);
     if (counter_.Open("SELECT * FROM " + tables_.counter, conn_, Recordset::Mode::Editable)) return true;
@@ -60,18 +72,9 @@ void BillBook::store(long long number, const std::vector<std::vector<Value>>& ro
         tx.commit();
     } catch (...) {
         // The transaction has rolled back: what the sets hold is read again from the file.
-        for (Recordset* rs : involved) {
-            try {
-                if (rs->EditPending()) rs->CancelUpdate();
-                rs->Requery();
-            } catch (...) {
-            }
-        }
-        try {
-            if (counter_.EditPending()) counter_.CancelUpdate();
-            counter_.Requery();
-        } catch (...) {
-        }
+        for (Recordset* rs : involved)
+            readAgain(*rs);
+        readAgain(counter_);
         throw;
     }
 }
@@ -105,11 +108,7 @@ void cancelBill(const BillTables& kind, Recordset& set, const std::vector<int>& 
         record.Update();
         tx.commit();
     } catch (...) {
-        try {
-            if (set.EditPending()) set.CancelUpdate();
-            set.Requery();
-        } catch (...) {
-        }
+        readAgain(set);
         throw;
     }
 }
